@@ -1,0 +1,77 @@
+#include "conversion/amount_conversion.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <string>
+
+namespace {
+
+// Counts the notices instead of showing them.
+class SilentBox : public qhj::runtime::MessageBox {
+public:
+    void msgBox(std::u16string_view, qhj::runtime::MsgBoxStyle,
+                std::optional<std::u16string_view>) override
+    {
+        ++m_shown;
+    }
+    long shown() const { return m_shown; }
+
+private:
+    long m_shown = 0;
+};
+
+double peakResidentMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void convertStartInput(benchmark::State& state)
+{
+    SilentBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qhj::conversion::ConvertAmount(u"123456.78", box));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(convertStartInput);
+
+std::u16string hugeInput(int kind)
+{
+    constexpr std::size_t kSize = 10'000'000;
+    switch (kind) {
+    case 0:
+        return std::u16string(kSize, u'7');
+    case 1:
+        return std::u16string(kSize, u'.');
+    case 2: {
+        std::u16string mixed;
+        mixed.reserve(kSize);
+        while (mixed.size() < kSize)
+            mixed += u"12.";
+        return mixed;
+    }
+    default:
+        return u"3." + std::u16string(kSize - 2, u'4');
+    }
+}
+
+void convertTenMillion(benchmark::State& state)
+{
+    const std::u16string input = hugeInput(static_cast<int>(state.range(0)));
+    SilentBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qhj::conversion::ConvertAmount(input, box));
+    state.counters["peak_rss_MiB"] = peakResidentMiB();
+    state.counters["input_MiB"] = static_cast<double>(input.size() * sizeof(char16_t)) / (1024.0 * 1024.0);
+}
+BENCHMARK(convertTenMillion)
+    ->ArgName("digits0_points1_mixed2_fraction3")
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,24 @@
+# Settings every target of the project links to through qhj_options.
+add_library(qhj_options INTERFACE)
+
+if(MSVC)
+    target_compile_options(qhj_options INTERFACE /W4 /utf-8)
+    if(QHJ_WARNINGS_AS_ERRORS)
+        target_compile_options(qhj_options INTERFACE /WX)
+    endif()
+else()
+    # Sources are UTF-8 and so are narrow literals; u"" literals are exact
+    # UTF-16 either way.
+    target_compile_options(qhj_options INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+        -finput-charset=UTF-8 -fexec-charset=UTF-8)
+    if(QHJ_WARNINGS_AS_ERRORS)
+        target_compile_options(qhj_options INTERFACE -Werror)
+    endif()
+endif()
+
+if(QHJ_SANITIZERS)
+    target_compile_options(qhj_options INTERFACE
+        -fsanitize=${QHJ_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(qhj_options INTERFACE -fsanitize=${QHJ_SANITIZERS})
+endif()

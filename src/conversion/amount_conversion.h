@@ -1,0 +1,80 @@
+// Writes an amount typed in Arabic digits in Chinese capital numerals:
+// "123456.78" -> "壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整".
+//
+// The form is positional and literal: every integer digit is written with
+// the unit of its place, zeros included ("100" -> "壹佰零拾零圆整"), and the
+// first two fraction digits with 角 and 分. Nothing is rounded.
+#pragma once
+
+#include "runtime/runtime.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qhj::conversion {
+
+// Indexed by digit value.
+inline constexpr std::array<std::u16string_view, 10> CapitalDigits = {
+    u"零", u"壹", u"贰", u"叁", u"肆", u"伍", u"陆", u"柒", u"捌", u"玖",
+};
+
+namespace detail {
+constexpr std::array<std::u16string_view, 12> splitUnits(std::u16string_view list)
+{
+    std::array<std::u16string_view, 12> units{};
+    std::size_t count = 0;
+    std::size_t begin = 0;
+    for (std::size_t pos = 0; pos <= list.size(); ++pos) {
+        if (pos == list.size() || list[pos] == u'|') {
+            units.at(count++) = list.substr(begin, pos - begin);
+            begin = pos + 1;
+        }
+    }
+    if (count != units.size())
+        throw "the unit list must have twelve entries";
+    return units;
+}
+} // namespace detail
+
+// The unit of each integer place, counted from the right: 圆 for the ones
+// up to 仟 for the 仟亿 place. There is no thirteenth.
+inline constexpr std::array<std::u16string_view, 12> IntegerUnits =
+    detail::splitUnits(u"圆|拾|佰|仟|万|拾|佰|仟|亿|拾|佰|仟");
+
+inline constexpr std::u16string_view kJiao = u"角";
+inline constexpr std::u16string_view kFen = u"分";
+inline constexpr std::u16string_view kClosingMark = u"整";
+
+// What ConvertAmount may say while it works.
+struct NoticeText {
+    std::u16string_view prompt;
+    runtime::MsgBoxStyle style;
+    std::optional<std::u16string_view> title;
+};
+
+inline constexpr NoticeText kMorePointsNotice{
+    u"数字输入出错", runtime::MsgBoxStyle::kOkOnly, std::nullopt};
+inline constexpr NoticeText kExtraDecimalsNotice{
+    u"小数点后第二位后的数字将被忽略", runtime::MsgBoxStyle::kExclamation, u"警告"};
+inline constexpr NoticeText kFailureNotice{
+    u"你输入的数字太大或者输入错误，识别失败", runtime::MsgBoxStyle::kExclamation, u"错误"};
+
+// The value of a decimal digit, ASCII "0"-"9" or full-width "０"-"９" as
+// Chinese input methods type them; -1 for anything else.
+int digitValue(char16_t c);
+
+// Converts `input` and returns the capital text, or the empty text when the
+// input cannot be converted. Notices are shown through `box`, in order,
+// before it returns:
+//  - more than one point: "数字输入出错", and the result is empty;
+//  - more than two fraction characters: the extra-decimals warning, and the
+//    rest are ignored;
+//  - anything unconvertible (a non-digit, more than twelve integer
+//    characters, nothing at all to convert): the failure notice.
+// Runs in time linear in the input's length and copies none of it.
+std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box);
+
+} // namespace qhj::conversion
