@@ -95,9 +95,9 @@ constexpr int twipsToPixels(int twips, int dpi = 96)
 // asking for one is a programming error that fails to compile when constant.
 constexpr const ControlSpec& control(std::string_view name)
 {
-    for (const ControlSpec& spec : Form1.controls) {
-        if (spec.name == name)
-            return spec;
+    for (const ControlSpec& entry : Form1.controls) {
+        if (entry.name == name)
+            return entry;
     }
     throw "no such control";
 }
@@ -108,9 +108,9 @@ constexpr std::array<std::string_view, 4> tabOrder()
     std::array<std::string_view, 4> order{};
     std::size_t count = 0;
     for (int index = 0; index < static_cast<int>(Form1.controls.size()); ++index) {
-        for (const ControlSpec& spec : Form1.controls) {
-            if (spec.tabIndex == index && spec.kind != ControlKind::kLabel)
-                order.at(count++) = spec.name;
+        for (const ControlSpec& entry : Form1.controls) {
+            if (entry.tabIndex == index && entry.kind != ControlKind::kLabel)
+                order.at(count++) = entry.name;
         }
     }
     return order;

@@ -29,11 +29,11 @@ TEST(Form1Test, TwipsBecomePixelsRoundedToNearest)
 
 TEST(Form1Test, EveryControlLiesInsideTheClientArea)
 {
-    for (const ControlSpec& spec : Form1.controls) {
-        EXPECT_GE(spec.left, 0) << spec.name;
-        EXPECT_GE(spec.top, 0) << spec.name;
-        EXPECT_LE(spec.left + spec.width, Form1.clientWidth) << spec.name;
-        EXPECT_LE(spec.top + spec.height, Form1.clientHeight) << spec.name;
+    for (const ControlSpec& entry : Form1.controls) {
+        EXPECT_GE(entry.left, 0) << entry.name;
+        EXPECT_GE(entry.top, 0) << entry.name;
+        EXPECT_LE(entry.left + entry.width, Form1.clientWidth) << entry.name;
+        EXPECT_LE(entry.top + entry.height, Form1.clientHeight) << entry.name;
     }
 }
 
