@@ -28,6 +28,9 @@ test-fuzz: deps
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
+package: build
+	cmake --build --preset linux --target package
+
 bench: deps
 	cmake --preset bench
 	cmake --build --preset bench

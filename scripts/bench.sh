@@ -4,3 +4,43 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 echo "== ConvertAmount"
 build-bench/bin/conversion_bench --benchmark_min_time=0.5
+
+[ -x build-bench/bin/qinghejian ] || exit 0
+
+# Start-up to first paint and peak resident memory, qinghejian against a bare
+# Qt window of the same size with one line of Chinese in the same face, on a
+# private Xvfb display. Each program reports at its first paint event
+# (QHJ_REPORT_FIRST_PAINT holds the launch time) and ends. Runs alternate;
+# one warm-up run each is not counted. QHJ_BENCH_RUNS=21 steadies the
+# medians on a busy machine.
+echo
+echo "== Start-up and memory under Xvfb, median of ${QHJ_BENCH_RUNS:-5} runs"
+export LC_ALL=C.UTF-8
+source tests/e2e/support/display.sh
+trap stop_private_display EXIT
+start_private_display
+
+runs=${QHJ_BENCH_RUNS:-5}
+declare -A ms kb
+once() {
+    local report
+    report=$(QHJ_REPORT_FIRST_PAINT=$(date +%s%N) timeout 20 "build-bench/bin/$1" 2>/dev/null)
+    ms[$1]+="$(awk '/^first-paint-ms/ {print $2}' <<<"$report") "
+    kb[$1]+="$(awk '/^peak-rss-kb/ {print $2}' <<<"$report") "
+}
+median() { tr ' ' '\n' <<<"$1" | grep . | sort -g | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
+
+for program in qinghejian bare_window; do once "$program"; done
+ms=() kb=()
+for _ in $(seq 1 "$runs"); do
+    for program in qinghejian bare_window; do once "$program"; done
+done
+
+app_ms=$(median "${ms[qinghejian]}") bare_ms=$(median "${ms[bare_window]}")
+app_kb=$(median "${kb[qinghejian]}") bare_kb=$(median "${kb[bare_window]}")
+printf '%-12s %10s %14s\n' "" "first paint" "peak RSS"
+printf '%-12s %8.1f ms %11.1f MB\n' qinghejian "$app_ms" "$(awk -v k="$app_kb" 'BEGIN {print k / 1024}')"
+printf '%-12s %8.1f ms %11.1f MB\n' "bare window" "$bare_ms" "$(awk -v k="$bare_kb" 'BEGIN {print k / 1024}')"
+echo "runs (ms): qinghejian ${ms[qinghejian]}| bare ${ms[bare_window]}"
+awk -v a="$app_ms" -v b="$bare_ms" -v c="$app_kb" -v d="$bare_kb" \
+    'BEGIN {printf "ratio qinghejian / bare window: start-up %.2fx, peak RSS %.2fx (goal: at most 1.2x)\n", a / b, c / d}'

@@ -1,0 +1,190 @@
+#include "runtime/qt/main_window.h"
+
+#include "window/commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QWindow>
+
+#include <limits>
+
+namespace qhj::runtime::qt {
+namespace {
+
+using window::ControlKind;
+using window::ControlSpec;
+using window::Form1;
+using window::twipsToPixels;
+
+QString latin1(std::string_view name)
+{
+    return QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Twips to logical pixels: 15 twips a pixel at 96 dpi.
+int px(int twips)
+{
+    return twipsToPixels(twips, 96);
+}
+
+// The text box each label names, for screen readers.
+struct LabelOf {
+    std::string_view label;
+    std::string_view textBox;
+};
+constexpr LabelOf kLabels[] = {{"Label2", "Text1"}, {"Label3", "Text2"}};
+
+QString accessibleNameFrom(std::u16string_view labelCaption)
+{
+    QString name = toQString(labelCaption);
+    while (name.endsWith(u':') || name.endsWith(u'：'))
+        name.chop(1);
+    return name.trimmed();
+}
+
+} // namespace
+
+QStringList fontFamilies(std::u16string_view family)
+{
+    QStringList families{toQString(family)};
+    for (const char* fallback : {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}) {
+        if (!families.contains(QLatin1String(fallback)))
+            families << QLatin1String(fallback);
+    }
+    return families;
+}
+
+QFont controlFont(const window::FontSpec& entry)
+{
+    QFont font;
+    font.setFamilies(fontFamilies(entry.family));
+    font.setPointSizeF(entry.tenthsOfPoint / 10.0);
+    // 400 is the normal weight on both scales; the GB2312 charset has no Qt
+    // counterpart: Unicode text needs none.
+    font.setWeight(static_cast<QFont::Weight>(entry.weight));
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    return font;
+}
+
+void useSongFaceThroughout()
+{
+    QFont font = QApplication::font();
+    font.setFamilies(fontFamilies(u"宋体"));
+    QApplication::setFont(font);
+}
+
+QString literalCaption(std::u16string_view caption)
+{
+    return toQString(caption).replace(u'&', QStringLiteral("&&"));
+}
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(latin1(Form1.name));
+    setWindowTitle(toQString(Form1.caption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/qinghejian-24.png")));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(px(Form1.clientWidth), px(Form1.clientHeight));
+    setCentralWidget(client);
+    for (const ControlSpec& entry : Form1.controls)
+        makeControl(entry, client);
+
+    QMenu* menu = menuBar()->addMenu(literalCaption(Form1.menu.caption));
+    menu->setObjectName(latin1(Form1.menu.name));
+    // The open menu's own window carries the menu's caption as its title.
+    menu->setWindowTitle(toQString(Form1.menu.caption));
+    for (const window::MenuItemSpec& item : Form1.menu.items) {
+        QAction* action = menu->addAction(literalCaption(item.caption));
+        action->setObjectName(latin1(item.name));
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command] { window::click(command, *m_runtime); });
+    }
+
+    m_runtime = std::make_unique<QtRuntime>(*this, *qobject_cast<QLineEdit*>(control("Text1")),
+                                            *qobject_cast<QLineEdit*>(control("Text2")));
+
+    for (const LabelOf& pair : kLabels)
+        control(pair.textBox)->setAccessibleName(accessibleNameFrom(window::control(pair.label).text));
+
+    const auto order = window::tabOrder();
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(control(order[i]), control(order[i + 1]));
+    control(order.front())->setFocus(Qt::OtherFocusReason);
+
+    // The frame cannot be dragged: the window keeps the size of its menu
+    // bar over the fixed client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::makeControl(const ControlSpec& entry, QWidget* parent)
+{
+    QWidget* widget = nullptr;
+    const QString text = toQString(entry.text);
+    switch (entry.kind) {
+    case ControlKind::kButton: {
+        auto* button = new QPushButton(literalCaption(entry.text), parent);
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, command = entry.command] { window::click(command, *m_runtime); });
+        widget = button;
+        break;
+    }
+    case ControlKind::kTextBox: {
+        auto* edit = new QLineEdit(parent);
+        // QLineEdit cuts text at 32767 characters, also in setText.
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setText(text);
+        widget = edit;
+        break;
+    }
+    case ControlKind::kLabel: {
+        // A label without a buddy shows "&" as it is.
+        auto* label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(false);
+        widget = label;
+        break;
+    }
+    }
+    widget->setObjectName(latin1(entry.name));
+    widget->setFont(controlFont(entry.font));
+    widget->setGeometry(px(entry.left), px(entry.top), px(entry.width), px(entry.height));
+    return widget;
+}
+
+QWidget* MainWindow::control(std::string_view name) const
+{
+    return findChild<QWidget*>(latin1(name));
+}
+
+void MainWindow::centreOnScreen()
+{
+    adjustSize();
+    // The platform knows the frame once the native window exists; an X11
+    // window manager tells it only after the window is mapped, so there
+    // the client area is centred.
+    create();
+    QScreen* target = screen();
+    if (target == nullptr)
+        return;
+    const QSize outer = size().grownBy(windowHandle()->frameMargins());
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, target->availableGeometry()).topLeft());
+}
+
+} // namespace qhj::runtime::qt

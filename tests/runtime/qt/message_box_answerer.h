@@ -1,0 +1,45 @@
+// Reads and closes the application's modal message boxes while a test waits
+// in their event loops, as qtbase's own QMessageBox tests do: a short timer
+// looks at QApplication::activeModalWidget(), records what a visible box
+// shows and clicks its OK button.
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace qhj::runtime::qt {
+
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+
+    bool operator==(const ShownBox&) const = default;
+};
+
+class MessageBoxAnswerer final : public QObject {
+public:
+    MessageBoxAnswerer();
+    ~MessageBoxAnswerer() override;
+
+    const QList<ShownBox>& shown() const { return m_shown; }
+    // False once a box had more than the one OK button, took its text for
+    // rich text or was not modal.
+    bool allWellFormed() const { return m_wellFormed; }
+
+private:
+    void answer();
+
+    QTimer m_timer;
+    QList<ShownBox> m_shown;
+    bool m_wellFormed = true;
+};
+
+char* toString(const ShownBox& box);
+
+} // namespace qhj::runtime::qt
+
+Q_DECLARE_METATYPE(qhj::runtime::qt::ShownBox)
