@@ -1,4 +1,5 @@
 #include "conversion/amount_conversion.h"
+#include "conversion/standard_form.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,6 +38,25 @@ void convertStartInput(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertStartInput);
+
+void convertStartInputStandard(benchmark::State& state)
+{
+    SilentBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qhj::conversion::ConvertAmountStandard(u"123456.78", box));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(convertStartInputStandard);
+
+// The most zeros to weigh: every group, every gap.
+void convertZerosStandard(benchmark::State& state)
+{
+    SilentBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qhj::conversion::ConvertAmountStandard(u"100010001000.05", box));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(convertZerosStandard);
 
 std::u16string hugeInput(int kind)
 {

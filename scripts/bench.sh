@@ -1,9 +1,31 @@
 #!/usr/bin/env bash
-# Runs every benchmark built by the bench preset.
+# Runs every benchmark built by the bench preset, then times the real
+# qinghejian-convert on ten million lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 echo "== ConvertAmount"
 build-bench/bin/conversion_bench --benchmark_min_time=0.5
+echo "== qinghejian-convert's line loop, in memory"
+build-bench/bin/cli_bench --benchmark_min_time=0.5
+
+lines=10000000
+echo "== qinghejian-convert, $lines lines from a file to /dev/null"
+input=$(mktemp)
+awk -v n="$lines" 'BEGIN { for (i = 0; i < n; i++) printf "%d.%02d\n", (i * 7919) % 1000000000, i % 100 }' >"$input"
+for form in "" --standard; do
+    start=$EPOCHREALTIME
+    if [ -x /usr/bin/time ]; then
+        /usr/bin/time -f '%M' -o "$input.time" build-bench/bin/qinghejian-convert $form <"$input" >/dev/null
+    else
+        build-bench/bin/qinghejian-convert $form <"$input" >/dev/null
+    fi
+    end=$EPOCHREALTIME
+    peak="(peak memory: install the time package)"
+    [ -f "$input.time" ] && peak="peak resident $(awk '{ printf "%.1f MiB", $1 / 1024 }' <(tail -n 1 "$input.time"))"
+    awk -v s="$start" -v e="$end" -v n="$lines" -v form="${form:-window form}" -v peak="$peak" \
+        'BEGIN { t = e - s; printf "%-12s %d lines in %.2f s: %.2f million lines/s, %s\n", form, n, t, n / t / 1e6, peak }'
+done
+rm -f "$input" "$input.time"
 
 [ -x build-bench/bin/qinghejian ] || exit 0
 

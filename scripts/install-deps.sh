@@ -7,7 +7,7 @@ packages=(
     # build
     cmake ninja-build g++ make pkgconf file dpkg-dev
     # tests, fuzzing, benchmarks
-    googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev time
     # the Qt window, its font and its icon
     qt6-base-dev libgl-dev fonts-noto-cjk librsvg2-bin imagemagick icoutils
     # the real display the end-to-end tests drive

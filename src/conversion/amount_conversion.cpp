@@ -1,5 +1,6 @@
 #include "conversion/amount_conversion.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace qhj::conversion {
@@ -11,48 +12,14 @@ void show(runtime::MessageBox& box, const NoticeText& notice)
     box.msgBox(notice.prompt, notice.style, notice.title);
 }
 
-// Thrown inside ConvertAmount for any input it cannot convert; caught at
-// its one handler, which shows the failure notice.
-struct ConversionFailure {};
-
-std::u16string_view capitalDigit(char16_t c)
+bool allDigits(std::u16string_view text)
 {
-    const int value = digitValue(c);
-    if (value < 0)
-        throw ConversionFailure{};
-    return CapitalDigits[static_cast<std::size_t>(value)];
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return digitValue(c) >= 0; });
 }
 
-std::u16string integerText(std::u16string_view digits)
+std::u16string_view capitalDigit(char16_t checkedDigit)
 {
-    // Built from the right so an over-long part fails after at most
-    // thirteen characters, however long it is.
-    std::u16string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const std::u16string_view digit = capitalDigit(digits[digits.size() - 1 - i]);
-        if (i >= IntegerUnits.size())
-            throw ConversionFailure{};
-        text.insert(0, IntegerUnits[i]);
-        text.insert(0, digit);
-    }
-    return text;
-}
-
-std::u16string fractionText(std::u16string_view fraction, runtime::MessageBox& box)
-{
-    if (fraction.empty())
-        return std::u16string(kClosingMark);
-    if (fraction.size() > 2) {
-        show(box, kExtraDecimalsNotice);
-        fraction = fraction.substr(0, 2);
-    }
-    std::u16string text;
-    for (std::size_t j = 0; j < fraction.size(); ++j) {
-        text += capitalDigit(fraction[j]);
-        text += j == 0 ? kJiao : kFen;
-    }
-    text += kClosingMark;
-    return text;
+    return CapitalDigits[static_cast<std::size_t>(digitValue(checkedDigit))];
 }
 
 } // namespace
@@ -66,30 +33,62 @@ int digitValue(char16_t c)
     return -1;
 }
 
-std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
+std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::MessageBox& box)
 {
     const std::size_t point = input.find(u'.');
     if (point != std::u16string_view::npos
         && input.find(u'.', point + 1) != std::u16string_view::npos) {
         show(box, kMorePointsNotice);
-        return {};
+        return std::nullopt;
     }
-    const std::u16string_view integer = input.substr(0, point);
-    const std::u16string_view fraction =
+    CheckedAmount amount;
+    amount.integer = input.substr(0, point);
+    amount.fraction =
         point == std::u16string_view::npos ? std::u16string_view{} : input.substr(point + 1);
 
-    try {
-        // An empty box or a lone point would otherwise come out as a bare
-        // closing mark, which reads like a real amount on a cheque.
-        if (integer.empty() && fraction.empty())
-            throw ConversionFailure{};
-        std::u16string result = integerText(integer);
-        result += fractionText(fraction, box);
-        return result;
-    } catch (const ConversionFailure&) {
+    // Every way of failing ends here: the failure notice and no amount.
+    const auto failure = [&box]() -> std::optional<CheckedAmount> {
         show(box, kFailureNotice);
-        return {};
+        return std::nullopt;
+    };
+    // An empty box or a lone point would otherwise come out as a bare
+    // closing mark, which reads like a real amount on a cheque.
+    if (amount.integer.empty() && amount.fraction.empty())
+        return failure();
+    // The length is looked at first, so an over-long part fails at once,
+    // however long it is.
+    if (amount.integer.size() > IntegerUnits.size() || !allDigits(amount.integer))
+        return failure();
+    if (amount.fraction.size() > 2) {
+        show(box, kExtraDecimalsNotice);
+        amount.fraction = amount.fraction.substr(0, 2);
     }
+    if (!allDigits(amount.fraction))
+        return failure();
+    return amount;
+}
+
+std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
+{
+    const std::optional<CheckedAmount> amount = CheckAmount(input, box);
+    if (!amount)
+        return {};
+    const std::u16string_view integer = amount->integer;
+    const std::u16string_view fraction = amount->fraction;
+
+    // Every digit with the unit of its place, zeros included.
+    std::u16string text;
+    text.reserve(2 * (integer.size() + fraction.size()) + 1);
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        text += capitalDigit(integer[i]);
+        text += IntegerUnits[integer.size() - 1 - i];
+    }
+    for (std::size_t j = 0; j < fraction.size(); ++j) {
+        text += capitalDigit(fraction[j]);
+        text += j == 0 ? kJiao : kFen;
+    }
+    text += kClosingMark;
+    return text;
 }
 
 } // namespace qhj::conversion

@@ -66,15 +66,30 @@ inline constexpr NoticeText kFailureNotice{
 // Chinese input methods type them; -1 for anything else.
 int digitValue(char16_t c);
 
-// Converts `input` and returns the capital text, or the empty text when the
-// input cannot be converted. Notices are shown through `box`, in order,
-// before it returns:
-//  - more than one point: "数字输入出错", and the result is empty;
+// An amount that has passed the input rules: both parts consist of decimal
+// digits only (see digitValue), the integer part of at most twelve, the
+// fraction part of at most two (any further ones already dropped), and not
+// both are empty. Both view the text given to CheckAmount.
+struct CheckedAmount {
+    std::u16string_view integer;
+    std::u16string_view fraction;
+};
+
+// The input rules shared by every written form, with their notices, shown
+// through `box` in order before it returns:
+//  - more than one point: "数字输入出错", and nullopt;
 //  - more than two fraction characters: the extra-decimals warning, and the
 //    rest are ignored;
 //  - anything unconvertible (a non-digit, more than twelve integer
-//    characters, nothing at all to convert): the failure notice.
-// Runs in time linear in the input's length and copies none of it.
+//    characters, nothing at all to convert): the failure notice, and nullopt.
+// The integer part is checked in full before the fraction is looked at, so
+// a bad integer part never brings the warning. Linear in the input's length.
+std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::MessageBox& box);
+
+// Converts `input` and returns the capital text, or the empty text when the
+// input cannot be converted. The input is checked, and its notices shown, by
+// CheckAmount. Runs in time linear in the input's length and copies none of
+// it.
 std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box);
 
 } // namespace qhj::conversion

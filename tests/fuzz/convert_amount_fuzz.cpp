@@ -1,10 +1,15 @@
 // Feeds ConvertAmount arbitrary text and checks what must hold for any input:
 // the result is empty or a well-formed capital amount that reads back to the
 // input's digits, and the notices come in one of the orders that can happen.
+// ConvertAmountStandard gets the same text and must show the same notices,
+// fail on the same inputs and otherwise give the standard form of the same
+// amount.
 #include "conversion/amount_conversion.h"
+#include "conversion/standard_form.h"
 
 #include "support/capital_reader.h"
 #include "support/recording_runtime.h"
+#include "support/standard_reader.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -85,6 +90,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool manyPoints = point != std::u16string::npos && input.find(u'.', point + 1) != std::u16string::npos;
     if (manyPoints != morePoints)
         fail("the more-points notice does not match the points", input);
+
+    qhj::testing::RecordingRuntime standardRt;
+    const std::u16string standard = qhj::conversion::ConvertAmountStandard(input, standardRt);
+    if (standardRt.boxes != boxes)
+        fail("the standard form shows other notices", input);
+    if (standard.empty() != result.empty())
+        fail("the standard form fails on other inputs", input);
+    if (!standard.empty()) {
+        const auto amount = qhj::testing::amountOf(input);
+        if (!amount || qhj::testing::readStandardAmount(standard) != amount)
+            fail("the standard form does not read back to the amount", input);
+    }
     if (result.empty())
         return 0;
 

@@ -1,0 +1,38 @@
+// qinghejian-convert [--standard] [AMOUNT…]: the window's conversion, or the
+// standard form, for many amounts at once. Plain C++; the platform's
+// standard streams are handed in by main.
+#pragma once
+
+#include "cli/line_reader.h"
+#include "cli/output.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qhj::cli {
+
+inline constexpr int kExitConverted = 0; // every amount converted
+inline constexpr int kExitFailed = 1;    // some amount failed, or input or output did
+inline constexpr int kExitUsage = 2;     // the command line was wrong
+
+inline constexpr std::string_view kProgramName = "qinghejian-convert";
+inline constexpr std::string_view kVersionText = "青禾笺 1.00";
+extern const std::string_view kHelpText;
+
+// One command-line argument, as UTF-16. On systems that pass arguments as
+// bytes, `valid` is false for an argument that is not UTF-8.
+struct Argument {
+    std::u16string text;
+    bool valid = true;
+};
+
+// Runs the program and returns its exit status. Amounts come from `args`,
+// or, when there are none, from the lines of `input`; results go to `out`,
+// one line each, and notices, usage errors and I/O errors to `err`. `out`
+// and `err` may be the same output. `lineCapacity` bounds the memory for
+// standard input, as the LineReader's capacity.
+int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out,
+               BufferedOutput& err, std::size_t lineCapacity = LineReader::kDefaultCapacity);
+
+} // namespace qhj::cli

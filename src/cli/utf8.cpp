@@ -1,0 +1,157 @@
+#include "cli/utf8.h"
+
+namespace qhj::cli {
+
+namespace {
+
+// What a lead byte promises: how many continuation bytes follow, and the
+// range the first of them must lie in. need < 0: not a lead byte.
+struct Lead {
+    int need;
+    std::uint8_t low;
+    std::uint8_t high;
+    char32_t bits;
+};
+
+Lead lead(std::uint8_t b)
+{
+    if (b < 0x80)
+        return {0, 0x80, 0xBF, b};
+    if (b >= 0xC2 && b <= 0xDF)
+        return {1, 0x80, 0xBF, b & 0x1Fu};
+    if (b == 0xE0)
+        return {2, 0xA0, 0xBF, b & 0x0Fu};
+    if (b == 0xED)
+        return {2, 0x80, 0x9F, b & 0x0Fu}; // not the surrogates
+    if (b >= 0xE1 && b <= 0xEF)
+        return {2, 0x80, 0xBF, b & 0x0Fu};
+    if (b == 0xF0)
+        return {3, 0x90, 0xBF, b & 0x07u};
+    if (b >= 0xF1 && b <= 0xF3)
+        return {3, 0x80, 0xBF, b & 0x07u};
+    if (b == 0xF4)
+        return {3, 0x80, 0x8F, b & 0x07u}; // not above U+10FFFF
+    return {-1, 0, 0, 0};
+}
+
+} // namespace
+
+bool decodeUtf8(std::string_view bytes, std::u16string& out)
+{
+    // At most one code unit per byte; shrunk to fit at the end.
+    out.resize(bytes.size());
+    char16_t* to = out.data();
+    const auto* from = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const auto* const end = from + bytes.size();
+    while (from != end) {
+        if (*from < 0x80) {
+            *to++ = *from++;
+            continue;
+        }
+        const Lead l = lead(*from++);
+        if (l.need < 0 || end - from < l.need)
+            return false;
+        char32_t c = l.bits;
+        for (int k = 0; k < l.need; ++k, ++from) {
+            const std::uint8_t low = k == 0 ? l.low : 0x80;
+            const std::uint8_t high = k == 0 ? l.high : 0xBF;
+            if (*from < low || *from > high)
+                return false;
+            c = (c << 6) | (*from & 0x3Fu);
+        }
+        if (c >= 0x10000) {
+            *to++ = static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            *to++ = static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            *to++ = static_cast<char16_t>(c);
+        }
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
+    return true;
+}
+
+char* encodeUtf8(std::u16string_view text, char* to)
+{
+    const auto put = [&to](char32_t byte) { *to++ = static_cast<char>(byte); };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c < 0x80) {
+            put(c);
+            continue;
+        }
+        if (c >= 0xD800 && c < 0xE000) {
+            if (c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+                c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
+            else
+                c = 0xFFFD;
+        }
+        if (c < 0x800) {
+            put(0xC0 | (c >> 6));
+        } else if (c < 0x10000) {
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+        } else {
+            put(0xF0 | (c >> 18));
+            put(0x80 | ((c >> 12) & 0x3F));
+            put(0x80 | ((c >> 6) & 0x3F));
+        }
+        put(0x80 | (c & 0x3F));
+    }
+    return to;
+}
+
+void appendUtf8(std::u16string_view text, std::string& out)
+{
+    const std::size_t at = out.size();
+    out.resize(at + text.size() * kMaxUtf8PerUnit);
+    char* const end = encodeUtf8(text, out.data() + at);
+    out.resize(static_cast<std::size_t>(end - out.data()));
+}
+
+void Utf8Validator::feed(std::string_view bytes)
+{
+    for (const char ch : bytes) {
+        if (!m_valid)
+            return;
+        const auto b = static_cast<std::uint8_t>(ch);
+        if (m_need > 0) {
+            if (b < m_low || b > m_high) {
+                m_valid = false;
+                return;
+            }
+            --m_need;
+            m_low = 0x80;
+            m_high = 0xBF;
+            continue;
+        }
+        if (b < 0x80)
+            continue;
+        const Lead l = lead(b);
+        if (l.need < 0) {
+            m_valid = false;
+            return;
+        }
+        m_need = l.need;
+        m_low = l.low;
+        m_high = l.high;
+    }
+}
+
+std::string_view wholeCharacters(std::string_view bytes)
+{
+    // Back over up to three continuation bytes to the last lead byte.
+    std::size_t start = bytes.size();
+    for (int k = 0; k < 4 && start > 0; ++k) {
+        --start;
+        if ((static_cast<std::uint8_t>(bytes[start]) & 0xC0) != 0x80)
+            break;
+    }
+    if (start == bytes.size())
+        return bytes;
+    const Lead l = lead(static_cast<std::uint8_t>(bytes[start]));
+    if (l.need >= 0 && bytes.size() - start < static_cast<std::size_t>(l.need) + 1)
+        return bytes.substr(0, start);
+    return bytes;
+}
+
+} // namespace qhj::cli

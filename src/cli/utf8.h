@@ -1,0 +1,46 @@
+// UTF-8 in and out for the command-line program, which reads bytes and hands
+// the conversion UTF-16 text.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace qhj::cli {
+
+// Replaces `out` with the UTF-16 form of `bytes` and returns true, or returns
+// false when `bytes` is not well-formed UTF-8: stray or missing continuation
+// bytes, overlong forms, encoded surrogates and values above U+10FFFF are all
+// refused (Unicode, table 3-7).
+bool decodeUtf8(std::string_view bytes, std::u16string& out);
+
+// The most UTF-8 bytes one UTF-16 code unit can need.
+inline constexpr std::size_t kMaxUtf8PerUnit = 3;
+
+// Writes `text` as UTF-8 from `to`, which has room for kMaxUtf8PerUnit bytes
+// a code unit, and returns the end; an unpaired surrogate becomes U+FFFD.
+char* encodeUtf8(std::u16string_view text, char* to);
+
+// Appends `text` as UTF-8, as encodeUtf8 writes it.
+void appendUtf8(std::u16string_view text, std::string& out);
+
+// Checks UTF-8 that arrives in pieces, with the same rules as decodeUtf8.
+class Utf8Validator {
+public:
+    void feed(std::string_view bytes);
+    // Whether everything fed so far is UTF-8 and ends on a whole character.
+    bool complete() const { return m_valid && m_need == 0; }
+
+private:
+    bool m_valid = true;
+    int m_need = 0;              // continuation bytes still due
+    std::uint8_t m_low = 0x80;   // allowed range of the next one
+    std::uint8_t m_high = 0xBF;
+};
+
+// `bytes` without a character cut off at its end; for the beginning of
+// longer well-formed UTF-8.
+std::string_view wholeCharacters(std::string_view bytes);
+
+} // namespace qhj::cli
