@@ -1,6 +1,7 @@
 #include "conversion/amount_conversion.h"
 
 #include "support/capital_reader.h"
+#include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,11 @@ namespace {
 using runtime::MsgBoxStyle;
 using testing::RecordingRuntime;
 using testing::ShownBox;
+using testing::kFailureBox;
+using testing::kWarningBox;
+using testing::kMorePointsBox;
 using testing::toUtf8;
 
-const ShownBox kMorePoints{u"数字输入出错", MsgBoxStyle::kOkOnly, u"青禾笺"};
-const ShownBox kWarning{u"小数点后第二位后的数字将被忽略", MsgBoxStyle::kExclamation, u"警告"};
-const ShownBox kFailure{u"你输入的数字太大或者输入错误，识别失败", MsgBoxStyle::kExclamation, u"错误"};
 
 struct Case {
     std::u16string input;
@@ -57,65 +58,65 @@ INSTANTIATE_TEST_SUITE_P(Fractions, ConvertAmountTest, ::testing::Values(
     Case{u"1.05", u"壹圆零角伍分整", {}},
     Case{u"1.50", u"壹圆伍角零分整", {}},
     Case{u".05", u"零角伍分整", {}},
-    Case{u"1.234", u"壹圆贰角叁分整", {kWarning}},
-    Case{u"12.3456a", u"壹拾贰圆叁角肆分整", {kWarning}},
-    Case{u"1.99999999", u"壹圆玖角玖分整", {kWarning}}));
+    Case{u"1.234", u"壹圆贰角叁分整", {kWarningBox}},
+    Case{u"12.3456a", u"壹拾贰圆叁角肆分整", {kWarningBox}},
+    Case{u"1.99999999", u"壹圆玖角玖分整", {kWarningBox}}));
 
 INSTANTIATE_TEST_SUITE_P(Failures, ConvertAmountTest, ::testing::Values(
-    Case{u"1000000000000", u"", {kFailure}},
-    Case{u"12a", u"", {kFailure}},
-    Case{u"-5", u"", {kFailure}},
-    Case{u" 5", u"", {kFailure}},
-    Case{u"5 ", u"", {kFailure}},
-    Case{u"1,000", u"", {kFailure}},
-    Case{u"¥5", u"", {kFailure}},
-    Case{u"1.a", u"", {kFailure}},
-    Case{u"1.5a", u"", {kFailure}},
-    Case{u"1.a23", u"", {kWarning, kFailure}},
+    Case{u"1000000000000", u"", {kFailureBox}},
+    Case{u"12a", u"", {kFailureBox}},
+    Case{u"-5", u"", {kFailureBox}},
+    Case{u" 5", u"", {kFailureBox}},
+    Case{u"5 ", u"", {kFailureBox}},
+    Case{u"1,000", u"", {kFailureBox}},
+    Case{u"¥5", u"", {kFailureBox}},
+    Case{u"1.a", u"", {kFailureBox}},
+    Case{u"1.5a", u"", {kFailureBox}},
+    Case{u"1.a23", u"", {kWarningBox, kFailureBox}},
     // The integer part is read in full before the fraction is looked at.
-    Case{u"1a.234", u"", {kFailure}},
-    Case{u"1000000000000.234", u"", {kFailure}}));
+    Case{u"1a.234", u"", {kFailureBox}},
+    Case{u"1000000000000.234", u"", {kFailureBox}}));
 
 // Mended: these used to give a bare closing mark, which reads as an amount.
 INSTANTIATE_TEST_SUITE_P(NothingToConvert, ConvertAmountTest, ::testing::Values(
-    Case{u"", u"", {kFailure}},
-    Case{u".", u"", {kFailure}},
-    Case{u"1.2.3", u"", {kMorePoints}},
-    Case{u"a.b.c", u"", {kMorePoints}},
-    Case{u"..", u"", {kMorePoints}},
-    Case{u"12.34.", u"", {kMorePoints}}));
+    Case{u"", u"", {kFailureBox}},
+    Case{u".", u"", {kFailureBox}},
+    Case{u"1.2.3", u"", {kMorePointsBox}},
+    Case{u"a.b.c", u"", {kMorePointsBox}},
+    Case{u"..", u"", {kMorePointsBox}},
+    Case{u"12.34.", u"", {kMorePointsBox}}));
 
 INSTANTIATE_TEST_SUITE_P(FullWidthDigits, ConvertAmountTest, ::testing::Values(
     Case{u"１２.５", u"壹拾贰圆伍角整", {}},
     Case{u"０９", u"零拾玖圆整", {}},
     Case{u"1２3.４5", u"壹佰贰拾叁圆肆角伍分整", {}},
     // The full-width point is not a decimal point.
-    Case{u"1．5", u"", {kFailure}},
+    Case{u"1．5", u"", {kFailureBox}},
     // Neighbours of the digit ranges.
-    Case{u"/", u"", {kFailure}},
-    Case{u":", u"", {kFailure}},
-    Case{u"\uFF0F", u"", {kFailure}},
-    Case{u"\uFF1A", u"", {kFailure}},
-    Case{u"٣", u"", {kFailure}}));
+    Case{u"/", u"", {kFailureBox}},
+    Case{u":", u"", {kFailureBox}},
+    Case{u"\uFF0F", u"", {kFailureBox}},
+    Case{u"\uFF1A", u"", {kFailureBox}},
+    Case{u"٣", u"", {kFailureBox}}));
 
 // Lengths count UTF-16 code units, so a character outside the BMP is two.
 INSTANTIATE_TEST_SUITE_P(CodeUnits, ConvertAmountTest, ::testing::Values(
-    Case{u"1.2😀", u"", {kWarning, kFailure}},
-    Case{u"1.😀", u"", {kFailure}},
-    Case{u"😀", u"", {kFailure}}));
+    Case{u"1.2😀", u"", {kWarningBox, kFailureBox}},
+    Case{u"1.😀", u"", {kFailureBox}},
+    Case{u"😀", u"", {kFailureBox}}));
 
 INSTANTIATE_TEST_SUITE_P(TwelveOrThirteen, ConvertAmountTest, ::testing::Values(
     Case{u"100000000000", u"壹仟零佰零拾零亿零仟零佰零拾零万零仟零佰零拾零圆整", {}},
     Case{u"100000000000.5", u"壹仟零佰零拾零亿零仟零佰零拾零万零仟零佰零拾零圆伍角整", {}},
-    Case{u"9999999999999", u"", {kFailure}},
-    Case{u"0000000000000", u"", {kFailure}},
-    Case{u"0000000000000.5", u"", {kFailure}}));
+    Case{u"9999999999999", u"", {kFailureBox}},
+    Case{u"0000000000000", u"", {kFailureBox}},
+    Case{u"0000000000000.5", u"", {kFailureBox}}));
 
 TEST(ConvertAmountTest, DoesNotKeepStateBetweenCalls)
 {
     RecordingRuntime rt;
     EXPECT_EQ(ConvertAmount(u"1.234", rt), ConvertAmount(u"1.234", rt));
-    EXPECT_EQ(rt.boxes, (std::vector<ShownBox>{kWarning, kWarning}));
+    EXPECT_EQ(rt.boxes, (std::vector<ShownBox>{kWarningBox, kWarningBox}));
 }
 
 TEST(ConvertAmountTest, EveryTwelveDigitAmountReadsBack)
@@ -155,11 +156,11 @@ TEST(ConvertAmountTest, HugeInputsAnswerQuickly)
     while (mixed.size() < kSize)
         mixed += u"12.";
     const std::vector<HugeCase> cases{
-        {"digits", std::u16string(kSize, u'7'), u"", {kFailure}},
-        {"points", std::u16string(kSize, u'.'), u"", {kMorePoints}},
-        {"mixed", mixed, u"", {kMorePoints}},
-        {"long fraction", u"3." + std::u16string(kSize, u'4'), u"叁圆肆角肆分整", {kWarning}},
-        {"long fraction, bad integer", u"x." + std::u16string(kSize, u'4'), u"", {kFailure}},
+        {"digits", std::u16string(kSize, u'7'), u"", {kFailureBox}},
+        {"points", std::u16string(kSize, u'.'), u"", {kMorePointsBox}},
+        {"mixed", mixed, u"", {kMorePointsBox}},
+        {"long fraction", u"3." + std::u16string(kSize, u'4'), u"叁圆肆角肆分整", {kWarningBox}},
+        {"long fraction, bad integer", u"x." + std::u16string(kSize, u'4'), u"", {kFailureBox}},
     };
     for (const HugeCase& c : cases) {
         RecordingRuntime rt;

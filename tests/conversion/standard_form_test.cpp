@@ -1,6 +1,7 @@
 #include "conversion/standard_form.h"
 
 #include "conversion/amount_conversion.h"
+#include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
 #include "support/standard_reader.h"
 
@@ -17,12 +18,12 @@ namespace {
 using runtime::MsgBoxStyle;
 using testing::RecordingRuntime;
 using testing::ShownBox;
+using testing::kFailureBox;
+using testing::kWarningBox;
+using testing::kMorePointsBox;
 using testing::StandardAmount;
 using testing::toUtf8;
 
-const ShownBox kMorePoints{u"数字输入出错", MsgBoxStyle::kOkOnly, u"青禾笺"};
-const ShownBox kWarning{u"小数点后第二位后的数字将被忽略", MsgBoxStyle::kExclamation, u"警告"};
-const ShownBox kFailure{u"你输入的数字太大或者输入错误，识别失败", MsgBoxStyle::kExclamation, u"错误"};
 
 struct Case {
     std::u16string input;
@@ -136,10 +137,10 @@ TEST(StandardFormTable, Fractions)
         Case{u"10.55", u"壹拾元零伍角伍分", {}},
         Case{u"100000.01", u"壹拾万元零壹分", {}},
         Case{u"１２.５", u"壹拾贰元伍角整", {}},
-        Case{u"1.234", u"壹元贰角叁分", {kWarning}},
-        Case{u"12.3456a", u"壹拾贰元叁角肆分", {kWarning}},
-        Case{u"0.001", u"零元整", {kWarning}},
-        Case{u"0.059", u"伍分", {kWarning}}
+        Case{u"1.234", u"壹元贰角叁分", {kWarningBox}},
+        Case{u"12.3456a", u"壹拾贰元叁角肆分", {kWarningBox}},
+        Case{u"0.001", u"零元整", {kWarningBox}},
+        Case{u"0.059", u"伍分", {kWarningBox}}
     });
 }
 
@@ -147,21 +148,21 @@ TEST(StandardFormTable, Fractions)
 TEST(StandardFormTable, Failures)
 {
     expectTable({
-        Case{u"1000000000000", u"", {kFailure}},
-        Case{u"0000000000000", u"", {kFailure}},
-        Case{u"12a", u"", {kFailure}},
-        Case{u"-5", u"", {kFailure}},
-        Case{u" 5", u"", {kFailure}},
-        Case{u"1,000", u"", {kFailure}},
-        Case{u"1.a", u"", {kFailure}},
-        Case{u"1.a23", u"", {kWarning, kFailure}},
-        Case{u"1a.234", u"", {kFailure}},
-        Case{u"1．5", u"", {kFailure}},
-        Case{u"😀", u"", {kFailure}},
-        Case{u"", u"", {kFailure}},
-        Case{u".", u"", {kFailure}},
-        Case{u"1.2.3", u"", {kMorePoints}},
-        Case{u"..", u"", {kMorePoints}}
+        Case{u"1000000000000", u"", {kFailureBox}},
+        Case{u"0000000000000", u"", {kFailureBox}},
+        Case{u"12a", u"", {kFailureBox}},
+        Case{u"-5", u"", {kFailureBox}},
+        Case{u" 5", u"", {kFailureBox}},
+        Case{u"1,000", u"", {kFailureBox}},
+        Case{u"1.a", u"", {kFailureBox}},
+        Case{u"1.a23", u"", {kWarningBox, kFailureBox}},
+        Case{u"1a.234", u"", {kFailureBox}},
+        Case{u"1．5", u"", {kFailureBox}},
+        Case{u"😀", u"", {kFailureBox}},
+        Case{u"", u"", {kFailureBox}},
+        Case{u".", u"", {kFailureBox}},
+        Case{u"1.2.3", u"", {kMorePointsBox}},
+        Case{u"..", u"", {kMorePointsBox}}
     });
 }
 

@@ -1,5 +1,6 @@
 #include "window/commands.h"
 
+#include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +11,9 @@ namespace {
 using runtime::MsgBoxStyle;
 using testing::RecordingRuntime;
 using testing::ShownBox;
+using testing::kFailureBox;
 using testing::toUtf8;
 
-const ShownBox kFailure{u"你输入的数字太大或者输入错误，识别失败", MsgBoxStyle::kExclamation, u"错误"};
 
 TEST(GenerateTest, WritesTheStartInputInCapitals)
 {
@@ -31,7 +32,7 @@ TEST(GenerateTest, FailureEmptiesAnEarlierResult)
     rt.m_text1.setText(u"12a");
     generate(rt);
     EXPECT_EQ(rt.m_text2.text(), u"");
-    EXPECT_EQ(rt.boxes, std::vector<ShownBox>{kFailure});
+    EXPECT_EQ(rt.boxes, std::vector<ShownBox>{kFailureBox});
 }
 
 struct CopyCase {
