@@ -1,7 +1,8 @@
 # The two commands a fresh Debian machine needs: `make run` and `make test`.
 # Each installs what is missing first.
 
-.PHONY: run test bench package deps configure build test-linux test-asan test-fuzz
+.PHONY: run test bench package deps configure build test-linux test-asan test-fuzz \
+	build-windows test-windows
 
 deps:
 	@scripts/install-deps.sh
@@ -13,7 +14,7 @@ build: deps
 run: build
 	@scripts/run.sh
 
-test: test-linux test-asan test-fuzz
+test: test-linux test-asan test-fuzz test-windows
 
 test-linux: build
 	ctest --preset linux
@@ -31,7 +32,21 @@ test-fuzz: deps
 package: build
 	cmake --build --preset linux --target package
 
-bench: deps
+# The native Windows program, cross-built with mingw-w64, and its tests: the
+# file's imports and resources, then the program under Wine on a private
+# display (tests/wine, a CTest project of its own built with the host
+# compiler).
+build-windows: deps
+	cmake --preset windows
+	cmake --build --preset windows
+
+test-windows: build-windows
+	cmake -S tests/wine -B build-windows/wine-tests -G Ninja \
+		-DQHJ_WINDOWS_BIN=$(CURDIR)/build-windows/bin
+	cmake --build build-windows/wine-tests
+	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error
+
+bench: deps build-windows
 	cmake --preset bench
 	cmake --build --preset bench
 	scripts/bench.sh

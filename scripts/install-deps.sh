@@ -14,6 +14,8 @@ packages=(
     xvfb xauth x11-utils xdotool xclip
     # the Windows program and the Wine it is tried under
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine64
+    # Marlett and the other fonts Wine draws its own parts with; fontconfig
+    fonts-wine fontconfig
 )
 
 missing=()

@@ -1,0 +1,34 @@
+// A TextBox over a Win32 EDIT control: Text is the window text, SelStart and
+// SelLength go through EM_GETSEL/EM_SETSEL. Positions count UTF-16 code
+// units, which is what an EDIT control counts in a UNICODE program.
+#pragma once
+
+#include "runtime/runtime.h"
+#include "runtime/win32/win32_api.h"
+
+namespace qhj::win32 {
+
+class EditTextBox final : public runtime::TextBox {
+public:
+    EditTextBox() = default;
+    explicit EditTextBox(HWND edit) : m_edit(edit) {}
+
+    void attach(HWND edit) { m_edit = edit; }
+    HWND hwnd() const { return m_edit; }
+
+    std::u16string text() const override;
+    void setText(std::u16string_view text) override;
+    // Moves the caret to `start` (clamped to the text) and selects nothing.
+    void setSelStart(std::size_t start) override;
+    // Selects `length` units from the current selection start, clamped.
+    void setSelLength(std::size_t length) override;
+    std::u16string selText() const override;
+
+    // The current selection as [start, end), 0-based.
+    std::pair<std::size_t, std::size_t> selection() const;
+
+private:
+    HWND m_edit = nullptr;
+};
+
+} // namespace qhj::win32

@@ -1,0 +1,65 @@
+#include "runtime/win32/win32_clipboard.h"
+
+
+namespace qhj::win32 {
+namespace {
+
+// Closes the clipboard on every path out of a call.
+class OpenedClipboard {
+public:
+    OpenedClipboard() = default;
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    ~OpenedClipboard() { CloseClipboard(); }
+};
+
+} // namespace
+
+bool Win32Clipboard::open()
+{
+    for (int attempt = 1; attempt <= kOpenAttempts; ++attempt) {
+        if (OpenClipboard(m_owner))
+            return true;
+        if (attempt < kOpenAttempts)
+            Sleep(kRetryDelayMs);
+    }
+    return false;
+}
+
+bool Win32Clipboard::clear()
+{
+    if (!open())
+        return false;
+    const OpenedClipboard opened;
+    return EmptyClipboard() != 0;
+}
+
+bool Win32Clipboard::setText(std::u16string_view text)
+{
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!memory)
+        return false;
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    if (!target) {
+        GlobalFree(memory);
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i)
+        target[i] = static_cast<wchar_t>(text[i]);
+    target[text.size()] = L'\0';
+    GlobalUnlock(memory);
+
+    if (!open()) {
+        GlobalFree(memory);
+        return false;
+    }
+    const OpenedClipboard opened;
+    if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {
+        GlobalFree(memory); // still ours: the system took nothing
+        return false;
+    }
+    return true; // the system owns `memory` now
+}
+
+} // namespace qhj::win32
