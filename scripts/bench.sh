@@ -27,6 +27,9 @@ for form in "" --standard; do
 done
 rm -f "$input" "$input.time"
 
+echo "== qinghejian.exe (Windows, under Wine)"
+scripts/bench-windows.sh
+
 [ -x build-bench/bin/qinghejian ] || exit 0
 
 # Start-up to first paint and peak resident memory, qinghejian against a bare

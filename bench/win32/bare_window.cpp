@@ -1,16 +1,34 @@
-// The least a Win32 program does to show a window of Form1's client size:
-// the baseline for qinghejian.exe's start-up time under Wine.
+// The least a Win32 program does to show a window of Form1's client size
+// with Chinese in its caption and one line of Chinese in "宋体" 12 pt: the
+// baseline for qinghejian.exe's start-up time under Wine. Loading the CJK
+// fonts is part of showing Chinese at all, so it counts on both sides, as
+// in the Qt program's benchmark.
 #include <windows.h>
 
 namespace {
 
+HFONT g_font = nullptr;
+
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(hwnd, &paint);
+        HGDIOBJ old = SelectObject(dc, g_font);
+        SetBkMode(dc, TRANSPARENT);
+        static const wchar_t kLine[] = L"输入数字: 壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整";
+        TextOutW(dc, 8, 8, kLine, static_cast<int>(wcslen(kLine)));
+        SelectObject(dc, old);
+        EndPaint(hwnd, &paint);
         return 0;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
 }
 
 } // namespace
@@ -25,10 +43,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     wc.lpszClassName = L"BareWindow";
     if (!RegisterClassExW(&wc))
         return 1;
+    g_font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT rect{0, 0, 454, 90};
     AdjustWindowRectEx(&rect, style, FALSE, 0);
-    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"bare-window", style, CW_USEDEFAULT,
+    HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"bare-window 青禾笺", style, CW_USEDEFAULT,
                                 CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top,
                                 nullptr, nullptr, instance, nullptr);
     if (!hwnd)
@@ -40,5 +61,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    DeleteObject(g_font);
     return static_cast<int>(msg.wParam);
 }

@@ -452,6 +452,15 @@ void focusStartsOnCommand2AndTabWalksTheTabOrder()
         w.key(GetFocus(), VK_TAB);
         CHECK_EQ(static_cast<const void*>(GetFocus()), static_cast<const void*>(w.control(order[i])));
     }
+    // With the focus back in a text box no button looks or acts as the
+    // default, although the dialog manager marks a button it tabs onto.
+    w.key(GetFocus(), VK_TAB); // Command2 -> Text2
+    CHECK_EQ(static_cast<const void*>(GetFocus()), static_cast<const void*>(w.control("Text2")));
+    for (const char* button : {"Command1", "Command2"}) {
+        const LONG_PTR style = GetWindowLongPtrW(w.control(button), GWL_STYLE);
+        CHECK((style & BS_TYPEMASK) != BS_DEFPUSHBUTTON);
+    }
+    SetFocus(w.control("Command2"));
     // Shift+Tab goes back.
     BYTE keys[256];
     GetKeyboardState(keys);
@@ -491,11 +500,17 @@ void enterAndEscInATextBoxPressNothing()
         w.key(w.control(name), VK_ESCAPE);
     }
     // Also after a button had the focus, when the dialog manager may have
-    // made it the default.
-    SetFocus(w.control("Command1"));
+    // made it the default, and on the buttons themselves: Enter on
+    // Command1 would convert, on Command2 copy.
+    putOnClipboard(L"sentinel");
+    SetFocus(w.control("Text1"));
+    w.key(GetFocus(), VK_TAB); // to Command1
+    w.key(GetFocus(), VK_RETURN);
     w.key(GetFocus(), VK_TAB); // to Command2
+    w.key(GetFocus(), VK_RETURN);
     w.key(GetFocus(), VK_TAB); // to Text2
     w.key(GetFocus(), VK_RETURN);
+    CHECK(clipboardText() == std::optional<std::wstring>(L"sentinel"));
     CHECK(answerer.boxes.empty());
     CHECK_EQ(text2.text(), std::u16string(u"before"));
     CHECK(IsWindow(w.form.hwnd()));

@@ -47,6 +47,15 @@ check "Enter in Text1 shows no notice" qhj_no_box_within 1
 qhj_click Text2
 xdotool key Return
 check "Enter in Text2 shows no notice" qhj_no_box_within 1
+# Nor on a button that Tab brought the focus to: Command1 would convert
+# 12a, Command2 copy.
+qhj_put_clipboard "sentinel"
+qhj_click Text1
+xdotool key Tab Return
+check "Enter on Command1 shows no notice" qhj_no_box_within 1
+xdotool key Tab Return
+sleep 0.5
+check_eq "Enter on Command2 copies nothing" "$(qhj_clipboard)" "sentinel"
 qhj_click Command2
 check "and converted nothing: Text2 still holds 伍圆整" qhj_wait_clipboard "伍圆整"
 

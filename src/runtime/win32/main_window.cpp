@@ -128,8 +128,14 @@ int MainWindow::run()
 
 void MainWindow::processMessage(MSG& msg)
 {
-    // The dialog manager also turns Enter and Esc into IDOK and IDCANCEL,
-    // which no control and no menu item carries: they press nothing.
+    // No button is the default, so Enter presses nothing: not in a text box
+    // and not on a button either, which the dialog manager would click once
+    // Tab had brought the focus there. Space still presses a focused button.
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_RETURN &&
+        m_hwnd && (msg.hwnd == m_hwnd || IsChild(m_hwnd, msg.hwnd)))
+        return;
+    // The dialog manager turns Esc into IDCANCEL, which no control and no
+    // menu item carries: it presses nothing.
     if (m_hwnd && IsDialogMessageW(m_hwnd, &msg))
         return;
     TranslateMessage(&msg);

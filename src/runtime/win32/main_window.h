@@ -37,7 +37,8 @@ public:
     // Runs the message loop until the program ends; returns the exit code.
     int run();
     // What the loop does with one message: Tab and Shift+Tab walk the
-    // controls in tab order, the rest is translated and dispatched.
+    // controls in tab order, Enter presses nothing, the rest is translated
+    // and dispatched.
     void processMessage(MSG& msg);
 
     HWND hwnd() const { return m_hwnd; }
