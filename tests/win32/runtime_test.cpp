@@ -409,6 +409,12 @@ void controlsAreFromForm1()
             break;
         }
     }
+    // Each text box follows its label in z-order, which is where screen
+    // readers take an edit control's name from.
+    CHECK_EQ(static_cast<const void*>(GetWindow(w.control("Text1"), GW_HWNDPREV)),
+             static_cast<const void*>(w.control("Label2")));
+    CHECK_EQ(static_cast<const void*>(GetWindow(w.control("Text2"), GW_HWNDPREV)),
+             static_cast<const void*>(w.control("Label3")));
     // The dialog manager finds no default button either.
     CHECK_EQ(static_cast<unsigned long long>(HIWORD(SendMessageW(w.form.hwnd(), DM_GETDEFID, 0, 0))),
              0ULL);

@@ -39,7 +39,7 @@ check "Text2 is unchanged and copies once the clipboard is free" \
     qhj_wait_clipboard "壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整"
 check "no further notice" qhj_no_box_within 1
 
-xdotool key F10 Down Down Down Return
+qhj_menu 3 # 退出软件
 qhj_wait_exit 10
 check_eq "退出软件 ends it" "$?" 0
 finish

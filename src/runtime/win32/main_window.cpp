@@ -49,6 +49,27 @@ ControlClass controlClass(ControlKind kind)
     return {L"STATIC", 0, 0};
 }
 
+std::size_t indexOf(std::string_view name)
+{
+    for (std::size_t i = 0; i < Form1.controls.size(); ++i) {
+        if (Form1.controls[i].name == name)
+            return i;
+    }
+    return Form1.controls.size();
+}
+
+// The label that names a text box: the one on its row, to its left.
+std::optional<std::size_t> labelOf(const ControlSpec& box)
+{
+    for (std::size_t i = 0; i < Form1.controls.size(); ++i) {
+        const ControlSpec& label = Form1.controls[i];
+        const bool sameRow = label.top < box.top + box.height && box.top < label.top + label.height;
+        if (label.kind == ControlKind::kLabel && sameRow && label.left + label.width <= box.left)
+            return i;
+    }
+    return std::nullopt;
+}
+
 int scaled(int twips, int dpi)
 {
     return MulDiv(twips, dpi, window::kTwipsPerInch);
@@ -196,6 +217,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_ACTIVATE:
+        // Activated while minimised: the focus is set once it is restored.
+        if (HIWORD(wParam) != 0 && LOWORD(wParam) != WA_INACTIVE)
+            break;
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_DPICHANGED:
@@ -205,8 +229,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onDestroy();
         return 0;
     default:
-        return DefWindowProcW(m_hwnd, message, wParam, lParam);
+        break;
     }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
 bool MainWindow::onCreate()
@@ -229,20 +254,28 @@ bool MainWindow::onCreate()
 void MainWindow::createControls()
 {
     // Children are created in tab order, which makes it their z-order, the
-    // order the dialog manager walks for Tab; labels come last and take no
-    // focus.
+    // order the dialog manager walks for Tab. Each text box's label comes
+    // just before it: labels take no focus, and Windows names an edit
+    // control for screen readers after the label before it in z-order.
     std::array<std::size_t, kControlCount> order{};
+    std::array<bool, kControlCount> placed{};
     std::size_t count = 0;
-    for (std::string_view name : window::tabOrder()) {
-        for (std::size_t i = 0; i < kControlCount; ++i) {
-            if (Form1.controls[i].name == name)
-                order[count++] = i;
-        }
-    }
-    for (std::size_t i = 0; i < kControlCount; ++i) {
-        if (Form1.controls[i].kind == ControlKind::kLabel)
+    const auto place = [&](std::size_t i) {
+        if (!placed[i]) {
+            placed[i] = true;
             order[count++] = i;
+        }
+    };
+    for (std::string_view name : window::tabOrder()) {
+        const std::size_t i = indexOf(name);
+        if (Form1.controls[i].kind == ControlKind::kTextBox) {
+            if (const std::optional<std::size_t> label = labelOf(Form1.controls[i]))
+                place(*label);
+        }
+        place(i);
     }
+    for (std::size_t i = 0; i < kControlCount; ++i)
+        place(i);
 
     for (std::size_t n = 0; n < count; ++n) {
         const std::size_t i = order[n];

@@ -6,8 +6,11 @@
 #                            QHJ_WINDOW and the client origin QHJ_OX/QHJ_OY
 #   qhj_click NAME           clicks a control of Form1 by its name
 #   qhj_set_text1 TEXT       replaces what Text1 holds by typing
+#   qhj_menu N               picks item N of the menu 帮助 with the keyboard
 #   qhj_answer_box TITLE     waits for the message box TITLE, presses Enter,
-#                            waits until it is gone; false if none came
+#                            waits until it is gone; false if none came (and
+#                            saves a screenshot of the moment); the box's
+#                            size is left in QHJ_BOX_WIDTH and QHJ_BOX_HEIGHT
 #   qhj_no_box_within SECS   true when no message box opens meanwhile
 #   qhj_clipboard            prints the X clipboard as UTF-8
 #   qhj_wait_clipboard TEXT  waits up to 5 s for the clipboard to hold TEXT
@@ -56,6 +59,28 @@ qhj_set_text1() {
     [ -z "$1" ] || xdotool type --delay 15 -- "$1"
 }
 
+qhj_menu() {
+    local n
+    # F10 opens the menu bar on its release; Down opens 帮助 on its first
+    # item. One key at a time, each let through before the next.
+    xdotool key F10
+    sleep 0.3
+    xdotool key Down
+    for ((n = 1; n < $1; n++)); do
+        sleep 0.15
+        xdotool key Down
+    done
+    sleep 0.15
+    xdotool key Return
+}
+
+QHJ_FAILURE_SHOTS=0
+qhj_failure_screenshot() {
+    QHJ_FAILURE_SHOTS=$((QHJ_FAILURE_SHOTS + 1))
+    local file=$QHJ_SCREENSHOTS/failure-$(basename "$0" .sh)-$QHJ_FAILURE_SHOTS.png
+    import-im6.q16 -window root "$file" 2>/dev/null && echo "screenshot of the failure: $file"
+}
+
 qhj_find_box() {
     xdotool search --onlyvisible --name "$QHJ_BOX_TITLES" 2>/dev/null | head -1
 }
@@ -63,7 +88,13 @@ qhj_find_box() {
 qhj_answer_box() {
     local title=$1 box tries
     box=$(timeout 10 xdotool search --sync --onlyvisible --name "^${title}\$" 2>/dev/null | head -1)
-    [ -n "$box" ] || return 1
+    if [ -z "$box" ]; then
+        qhj_failure_screenshot
+        return 1
+    fi
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    QHJ_BOX_WIDTH=$WIDTH QHJ_BOX_HEIGHT=$HEIGHT
     sleep 0.2
     xdotool key Return
     for tries in $(seq 1 50); do
