@@ -284,11 +284,11 @@ RECT rectInParent(HWND child)
     return rect;
 }
 
-RECT specRect(const ControlSpec& spec, int dpi)
+RECT entryRect(const ControlSpec& entry, int dpi)
 {
-    const int left = MulDiv(spec.left, dpi, 1440);
-    const int top = MulDiv(spec.top, dpi, 1440);
-    return {left, top, left + MulDiv(spec.width, dpi, 1440), top + MulDiv(spec.height, dpi, 1440)};
+    const int left = MulDiv(entry.left, dpi, 1440);
+    const int top = MulDiv(entry.top, dpi, 1440);
+    return {left, top, left + MulDiv(entry.width, dpi, 1440), top + MulDiv(entry.height, dpi, 1440)};
 }
 
 LOGFONTW fontOf(HWND control)
@@ -325,13 +325,13 @@ void checkLayout(const Window& w, int dpi)
     GetClientRect(w.form.hwnd(), &client);
     CHECK_EQ(client.right, MulDiv(Form1.clientWidth, dpi, 1440));
     CHECK_EQ(client.bottom, MulDiv(Form1.clientHeight, dpi, 1440));
-    for (const ControlSpec& spec : Form1.controls) {
-        HWND control = w.control(spec.name);
+    for (const ControlSpec& entry : Form1.controls) {
+        HWND control = w.control(entry.name);
         CHECK(control != nullptr);
-        CHECK_EQ(rectInParent(control), specRect(spec, dpi));
+        CHECK_EQ(rectInParent(control), entryRect(entry, dpi));
         const LOGFONTW lf = fontOf(control);
-        CHECK_EQ(std::wstring(lf.lfFaceName), toWide(spec.font.family));
-        CHECK_EQ(static_cast<long long>(lf.lfHeight), static_cast<long long>(-MulDiv(spec.font.tenthsOfPoint, dpi, 720)));
+        CHECK_EQ(std::wstring(lf.lfFaceName), toWide(entry.font.family));
+        CHECK_EQ(static_cast<long long>(lf.lfHeight), static_cast<long long>(-MulDiv(entry.font.tenthsOfPoint, dpi, 720)));
         CHECK_EQ(static_cast<int>(lf.lfCharSet), 134);
         CHECK_EQ(static_cast<long long>(lf.lfWeight), 400LL);
         CHECK(!lf.lfItalic && !lf.lfUnderline && !lf.lfStrikeOut);
@@ -380,16 +380,16 @@ void controlsAreFromForm1()
 {
     Window w;
     for (std::size_t i = 0; i < Form1.controls.size(); ++i) {
-        const ControlSpec& spec = Form1.controls[i];
-        HWND control = w.control(spec.name);
-        CHECK_EQ(className(control), std::wstring(expectedClass(spec.kind)));
-        CHECK_EQ(EditTextBox(control).text(), std::u16string(spec.text));
+        const ControlSpec& entry = Form1.controls[i];
+        HWND control = w.control(entry.name);
+        CHECK_EQ(className(control), std::wstring(expectedClass(entry.kind)));
+        CHECK_EQ(EditTextBox(control).text(), std::u16string(entry.text));
         const int id = GetDlgCtrlID(control);
         CHECK_EQ(id, qhj::win32::kFirstControlId + static_cast<int>(i));
         CHECK(id != IDOK && id != IDCANCEL);
-        CHECK(spec.text.find(u'&') == std::u16string_view::npos); // no access keys
+        CHECK(entry.text.find(u'&') == std::u16string_view::npos); // no access keys
         const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
-        switch (spec.kind) {
+        switch (entry.kind) {
         case ControlKind::kButton:
             CHECK((style & BS_TYPEMASK) == BS_PUSHBUTTON); // never BS_DEFPUSHBUTTON
             CHECK((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) == 0);
@@ -716,10 +716,10 @@ void layoutFollowsTheDpi()
     SendMessageW(w.form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     pump(w.form);
     CHECK_EQ(w.form.dpi(), dpi);
-    for (const ControlSpec& spec : Form1.controls) {
-        CHECK_EQ(rectInParent(w.control(spec.name)), specRect(spec, dpi));
-        CHECK_EQ(static_cast<long long>(fontOf(w.control(spec.name)).lfHeight),
-                 static_cast<long long>(-MulDiv(spec.font.tenthsOfPoint, dpi, 720)));
+    for (const ControlSpec& entry : Form1.controls) {
+        CHECK_EQ(rectInParent(w.control(entry.name)), entryRect(entry, dpi));
+        CHECK_EQ(static_cast<long long>(fontOf(w.control(entry.name)).lfHeight),
+                 static_cast<long long>(-MulDiv(entry.font.tenthsOfPoint, dpi, 720)));
     }
     // 12 pt at 144 dpi is 24 pixels, 10.5 pt 21.
     CHECK_EQ(static_cast<long long>(fontOf(w.control("Text1")).lfHeight), -24LL);

@@ -279,19 +279,19 @@ void MainWindow::createControls()
 
     for (std::size_t n = 0; n < count; ++n) {
         const std::size_t i = order[n];
-        const ControlSpec& spec = Form1.controls[i];
-        const ControlClass cls = controlClass(spec.kind);
-        const std::wstring text = toWide(spec.text);
+        const ControlSpec& entry = Form1.controls[i];
+        const ControlClass cls = controlClass(entry.kind);
+        const std::wstring text = toWide(entry.text);
         const auto id = static_cast<INT_PTR>(kFirstControlId) + static_cast<INT_PTR>(i);
         HWND child = CreateWindowExW(cls.exStyle, cls.className, text.c_str(),
                                      WS_CHILD | WS_VISIBLE | cls.style,
-                                     scaled(spec.left, m_dpi), scaled(spec.top, m_dpi),
-                                     scaled(spec.width, m_dpi), scaled(spec.height, m_dpi), m_hwnd,
+                                     scaled(entry.left, m_dpi), scaled(entry.top, m_dpi),
+                                     scaled(entry.width, m_dpi), scaled(entry.height, m_dpi), m_hwnd,
                                      reinterpret_cast<HMENU>(id), m_instance, nullptr);
         if (!child)
             continue;
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[i]), FALSE);
-        if (spec.kind == ControlKind::kTextBox)
+        if (entry.kind == ControlKind::kTextBox)
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // 0: as long as the system allows
         m_controls[i] = child;
     }
@@ -342,10 +342,10 @@ void MainWindow::deleteFonts(Fonts& fonts)
 void MainWindow::placeControls()
 {
     for (std::size_t i = 0; i < kControlCount; ++i) {
-        const ControlSpec& spec = Form1.controls[i];
+        const ControlSpec& entry = Form1.controls[i];
         SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts[i]), FALSE);
-        SetWindowPos(m_controls[i], nullptr, scaled(spec.left, m_dpi), scaled(spec.top, m_dpi),
-                     scaled(spec.width, m_dpi), scaled(spec.height, m_dpi),
+        SetWindowPos(m_controls[i], nullptr, scaled(entry.left, m_dpi), scaled(entry.top, m_dpi),
+                     scaled(entry.width, m_dpi), scaled(entry.height, m_dpi),
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(m_hwnd, nullptr, TRUE);
@@ -389,10 +389,10 @@ std::optional<window::Command> MainWindow::commandFor(int id, bool fromMenu) con
     const int index = id - kFirstControlId;
     if (index < 0 || index >= static_cast<int>(kControlCount))
         return std::nullopt;
-    const ControlSpec& spec = Form1.controls[static_cast<std::size_t>(index)];
-    if (spec.kind != ControlKind::kButton)
+    const ControlSpec& entry = Form1.controls[static_cast<std::size_t>(index)];
+    if (entry.kind != ControlKind::kButton)
         return std::nullopt;
-    return spec.command;
+    return entry.command;
 }
 
 void MainWindow::onCommand(int id, int notification, HWND from)

@@ -1,4 +1,4 @@
-// Form1 as a Win32 window: the runtime of Part 3.1 for the shared commands.
+// Form1 as a Win32 window: the runtime seam the shared commands run against.
 // The window is built from qhj::window::Form1 (controls, fonts, tab order)
 // and the menu bar from the resource script; clicks go to
 // qhj::window::click, so this program behaves like the Qt one.

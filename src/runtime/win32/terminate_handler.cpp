@@ -1,5 +1,5 @@
 // What an exception nobody catches does in the Windows program: abort, which
-// ends the program as Part 3.1's default error handling does.
+// ends the program at once, as any unhandled error in a command does.
 //
 // libstdc++'s default handler prints the exception's demangled type to
 // stderr, which a -mwindows program does not have; linked statically it
