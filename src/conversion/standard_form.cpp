@@ -13,6 +13,18 @@ std::u16string_view capital(int digit)
     return CapitalDigits[static_cast<std::size_t>(digit)];
 }
 
+// The 分 digit when there is one, else the closing mark: 整 follows 元 or 角
+// but never 分.
+void appendFenOrClose(std::u16string& text, int fen)
+{
+    if (fen != 0) {
+        text += capital(fen);
+        text += kFen;
+    } else {
+        text += kClosingMark;
+    }
+}
+
 } // namespace
 
 std::u16string StandardText(const CheckedAmount& amount)
@@ -33,12 +45,7 @@ std::u16string StandardText(const CheckedAmount& amount)
             text += capital(jiao);
             text += kJiao;
         }
-        if (fen != 0) {
-            text += capital(fen);
-            text += kFen;
-        } else {
-            text += kClosingMark;
-        }
+        appendFenOrClose(text, fen);
         return text;
     }
 
@@ -85,12 +92,7 @@ std::u16string StandardText(const CheckedAmount& amount)
             text += kZero;
         text += capital(jiao);
         text += kJiao;
-        if (fen != 0) {
-            text += capital(fen);
-            text += kFen;
-        } else {
-            text += kClosingMark;
-        }
+        appendFenOrClose(text, fen);
     }
     return text;
 }
