@@ -79,32 +79,6 @@ try_start_app() {
 }
 
 start_app() {
-    APP_LOG=$(mktemp)
-    "$APP" >"$APP_LOG" 2>&1 &
-    APP_PID=$!
-    local found
-    found=$(mktemp)
-    timeout 20 xdotool search --sync --onlyvisible --name "$MAIN_TITLE" >"$found" 2>/dev/null &
-    local search=$!
-    # Watch both without talking to the X server.
-    while kill -0 "$search" 2>/dev/null; do
-        if ! kill -0 "$APP_PID" 2>/dev/null; then
-            kill "$search" 2>/dev/null || true
-            wait "$search" 2>/dev/null || true
-            wait "$APP_PID" 2>/dev/null || true
-            APP_PID=""
-            grep -q "could not connect to display" "$APP_LOG" && return 2
-            return 1
-        fi
-        sleep 0.05
-    done
-    wait "$search" || return 1
-    APP_WINDOW=$(head -n 1 "$found")
-    rm -f "$found"
-    [ -n "$APP_WINDOW" ]
-}
-
-start_app() {
     local rc=0
     try_start_app || rc=$?
     if [ "$rc" -eq 2 ]; then
