@@ -24,7 +24,6 @@ using testing::kMorePointsBox;
 using testing::StandardAmount;
 using testing::toUtf8;
 
-
 struct Case {
     std::u16string input;
     std::u16string result;
