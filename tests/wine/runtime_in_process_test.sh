@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The Win32 window and runtime tested from inside (tests/win32/runtime_test.cpp).
+# The Win32 window and runtime tested from inside (tests/app/win32/runtime_test.cpp).
 set -euo pipefail
 source "$QHJ_SOURCE_DIR/tests/wine/support/session.sh"
 qhj_session_start

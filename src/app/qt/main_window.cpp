@@ -1,4 +1,4 @@
-#include "runtime/qt/main_window.h"
+#include "app/qt/main_window.h"
 
 #include "window/commands.h"
 
@@ -18,7 +18,7 @@
 
 #include <limits>
 
-namespace qhj::runtime::qt {
+namespace qhj::app::qt {
 namespace {
 
 using window::ControlKind;
@@ -187,4 +187,4 @@ void MainWindow::centreOnScreen()
     move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, target->availableGeometry()).topLeft());
 }
 
-} // namespace qhj::runtime::qt
+} // namespace qhj::app::qt

@@ -1,12 +1,12 @@
-#include "runtime/win32/main_window.h"
+#include "app/win32/main_window.h"
 
-#include "runtime/win32/dpi.h"
-#include "runtime/win32/resource.h"
+#include "app/win32/dpi.h"
+#include "app/win32/resource.h"
 #include "window/commands.h"
 
 #include <commctrl.h>
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 namespace {
 
 using window::ControlKind;
@@ -437,4 +437,4 @@ void MainWindow::onDestroy()
     PostQuitMessage(0);
 }
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

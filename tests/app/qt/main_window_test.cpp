@@ -1,7 +1,7 @@
 // The Qt window in-process, on the offscreen platform: Form1 as described,
 // the keyboard, and the five commands through real clicks.
 #include "message_box_answerer.h"
-#include "runtime/qt/main_window.h"
+#include "app/qt/main_window.h"
 #include "window/form1.h"
 
 #include <QAccessible>
@@ -22,9 +22,9 @@
 #include <limits>
 #include <memory>
 
-using qhj::runtime::qt::MainWindow;
-using qhj::runtime::qt::MessageBoxAnswerer;
-using qhj::runtime::qt::ShownBox;
+using qhj::app::qt::MainWindow;
+using qhj::app::qt::MessageBoxAnswerer;
+using qhj::app::qt::ShownBox;
 using qhj::window::ControlKind;
 using qhj::window::ControlSpec;
 using qhj::window::Form1;
@@ -106,7 +106,7 @@ private:
 void MainWindowTest::initTestCase()
 {
     // As main() does.
-    qhj::runtime::qt::useSongFaceThroughout();
+    qhj::app::qt::useSongFaceThroughout();
 }
 
 void MainWindowTest::init()
@@ -161,7 +161,7 @@ void MainWindowTest::controlMatchesTheDescription_data()
         const auto px = [](int twips) { return qRound(twips / 15.0); };
         const QRect pixels(px(entry.left), px(entry.top), px(entry.width), px(entry.height));
         QTest::newRow(entry.name.data())
-            << name(entry.name) << static_cast<int>(entry.kind) << qhj::runtime::qt::toQString(entry.text)
+            << name(entry.name) << static_cast<int>(entry.kind) << qhj::app::qt::toQString(entry.text)
             << pixels << entry.font.tenthsOfPoint / 10.0;
     }
 }
@@ -477,13 +477,13 @@ void MainWindowTest::textBoxSelectsInUtf16Units()
     QFETCH(int, selLength);
     QFETCH(QString, selText);
     qhj::runtime::TextBox& box = m_window->runtime().text2();
-    box.setText(qhj::runtime::qt::toU16(text));
+    box.setText(qhj::app::qt::toU16(text));
     QCOMPARE(control<QLineEdit>("Text2")->text(), text);
     box.setSelStart(static_cast<std::size_t>(selStart));
     box.setSelLength(static_cast<std::size_t>(selLength));
-    QCOMPARE(qhj::runtime::qt::toQString(box.selText()), selText);
+    QCOMPARE(qhj::app::qt::toQString(box.selText()), selText);
     QCOMPARE(control<QLineEdit>("Text2")->selectedText(), selText);
-    QCOMPARE(qhj::runtime::qt::toQString(box.text()), text);
+    QCOMPARE(qhj::app::qt::toQString(box.text()), text);
 }
 
 void MainWindowTest::copy_data()

@@ -4,11 +4,11 @@
 // makes its own window. Prints one line per case and closes with
 // "N passed, N failed"; the exit code is the number of failed cases.
 #include "conversion/amount_conversion.h"
-#include "runtime/win32/dpi.h"
-#include "runtime/win32/edit_text_box.h"
-#include "runtime/win32/main_window.h"
-#include "runtime/win32/resource.h"
-#include "runtime/win32/win32_api.h"
+#include "app/win32/dpi.h"
+#include "app/win32/edit_text_box.h"
+#include "app/win32/main_window.h"
+#include "app/win32/resource.h"
+#include "app/win32/win32_api.h"
 #include "window/commands.h"
 #include "window/form1.h"
 
@@ -23,10 +23,10 @@
 namespace {
 
 using qhj::runtime::MsgBoxStyle;
-using qhj::win32::EditTextBox;
-using qhj::win32::fromWide;
-using qhj::win32::MainWindow;
-using qhj::win32::toWide;
+using qhj::app::win32::EditTextBox;
+using qhj::app::win32::fromWide;
+using qhj::app::win32::MainWindow;
+using qhj::app::win32::toWide;
 using qhj::window::ControlKind;
 using qhj::window::ControlSpec;
 using qhj::window::Form1;
@@ -362,7 +362,7 @@ void windowIsForm1()
 
     // The client area of Form1 at the window's dpi, below the menu bar.
     const int dpi = w.form.dpi();
-    CHECK_EQ(dpi, qhj::win32::dpiForWindow(hwnd));
+    CHECK_EQ(dpi, qhj::app::win32::dpiForWindow(hwnd));
     checkLayout(w, dpi);
 
     // Centred on the work area of the primary monitor.
@@ -385,7 +385,7 @@ void controlsAreFromForm1()
         CHECK_EQ(className(control), std::wstring(expectedClass(entry.kind)));
         CHECK_EQ(EditTextBox(control).text(), std::u16string(entry.text));
         const int id = GetDlgCtrlID(control);
-        CHECK_EQ(id, qhj::win32::kFirstControlId + static_cast<int>(i));
+        CHECK_EQ(id, qhj::app::win32::kFirstControlId + static_cast<int>(i));
         CHECK(id != IDOK && id != IDCANCEL);
         CHECK(entry.text.find(u'&') == std::u16string_view::npos); // no access keys
         const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
@@ -710,7 +710,7 @@ void layoutFollowsTheDpi()
     Window w;
     const int dpi = 144;
     RECT client{0, 0, MulDiv(Form1.clientWidth, dpi, 1440), MulDiv(Form1.clientHeight, dpi, 1440)};
-    RECT suggested = qhj::win32::windowRectForClient(
+    RECT suggested = qhj::app::win32::windowRectForClient(
         client, static_cast<DWORD>(GetWindowLongPtrW(w.form.hwnd(), GWL_STYLE)), true, 0, dpi);
     OffsetRect(&suggested, 100 - suggested.left, 100 - suggested.top);
     SendMessageW(w.form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));

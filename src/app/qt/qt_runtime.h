@@ -13,7 +13,7 @@
 class QLineEdit;
 class QWidget;
 
-namespace qhj::runtime::qt {
+namespace qhj::app::qt {
 
 inline QString toQString(std::u16string_view text)
 {
@@ -27,7 +27,7 @@ inline std::u16string toU16(const QString& text)
 
 // Text, SelStart, SelLength and SelText of one QLineEdit. Qt counts
 // positions in QChars, which are UTF-16 code units, as the seam does.
-class QtTextBox final : public TextBox {
+class QtTextBox final : public runtime::TextBox {
 public:
     explicit QtTextBox(QLineEdit& edit) : m_edit(edit) {}
     std::u16string text() const override;
@@ -43,13 +43,13 @@ private:
 // QGuiApplication::clipboard(), the CLIPBOARD selection on X11. Qt reports
 // no failure of its own (at worst a warning on stderr), so both calls
 // succeed.
-class QtClipboard final : public Clipboard {
+class QtClipboard final : public runtime::Clipboard {
 public:
     bool clear() override;
     bool setText(std::u16string_view text) override;
 };
 
-class QtRuntime final : public Runtime {
+class QtRuntime final : public runtime::Runtime {
 public:
     // `window` parents the message boxes and is hidden by end().
     QtRuntime(QWidget& window, QLineEdit& text1, QLineEdit& text2)
@@ -57,11 +57,11 @@ public:
 
     // A modal QMessageBox with one OK button: no icon for style 0, the
     // warning icon for style 48. The prompt is shown as plain text.
-    void msgBox(std::u16string_view prompt, MsgBoxStyle style,
+    void msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,
                 std::optional<std::u16string_view> title) override;
-    TextBox& text1() override { return m_text1; }
-    TextBox& text2() override { return m_text2; }
-    Clipboard& clipboard() override { return m_clipboard; }
+    runtime::TextBox& text1() override { return m_text1; }
+    runtime::TextBox& text2() override { return m_text2; }
+    runtime::Clipboard& clipboard() override { return m_clipboard; }
     // Hides the window and leaves the event loop; exec() returns 0.
     void end() override;
 
@@ -72,4 +72,4 @@ private:
     QtClipboard m_clipboard;
 };
 
-} // namespace qhj::runtime::qt
+} // namespace qhj::app::qt

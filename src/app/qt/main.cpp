@@ -1,7 +1,7 @@
 // 青禾笺 on Linux: shows Form1 centred and runs until it is closed or the
 // exit command ends the program.
-#include "runtime/qt/first_paint_report.h"
-#include "runtime/qt/main_window.h"
+#include "app/qt/first_paint_report.h"
+#include "app/qt/main_window.h"
 
 #include <QApplication>
 
@@ -12,8 +12,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QGuiApplication::setDesktopFileName(QStringLiteral("qinghejian"));
 
-    qhj::runtime::qt::useSongFaceThroughout();
-    qhj::runtime::qt::MainWindow window;
+    qhj::app::qt::useSongFaceThroughout();
+    qhj::app::qt::MainWindow window;
     qhj::bench::reportFirstPaintIfAsked(window);
     window.centreOnScreen();
     window.show();

@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QtTest>
 
-namespace qhj::runtime::qt {
+namespace qhj::app::qt {
 
 MessageBoxAnswerer::MessageBoxAnswerer()
 {
@@ -42,4 +42,4 @@ char* toString(const ShownBox& box)
     return qstrdup(text.toUtf8().constData());
 }
 
-} // namespace qhj::runtime::qt
+} // namespace qhj::app::qt

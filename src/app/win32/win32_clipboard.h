@@ -5,9 +5,9 @@
 #pragma once
 
 #include "runtime/runtime.h"
-#include "runtime/win32/win32_api.h"
+#include "app/win32/win32_api.h"
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 
 class Win32Clipboard final : public runtime::Clipboard {
 public:
@@ -28,4 +28,4 @@ private:
     HWND m_owner;
 };
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "runtime/runtime.h"
-#include "runtime/win32/win32_api.h"
+#include "app/win32/win32_api.h"
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 
 class EditTextBox final : public runtime::TextBox {
 public:
@@ -31,4 +31,4 @@ private:
     HWND m_edit = nullptr;
 };
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

@@ -1,6 +1,6 @@
-#include "runtime/win32/dpi.h"
+#include "app/win32/dpi.h"
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -52,4 +52,4 @@ int fontHeight(int tenthsOfPoint, int dpi)
     return -MulDiv(tenthsOfPoint, dpi, 720);
 }
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 
 // The runtime speaks char16_t, Win32 wchar_t; both are UTF-16 code units on
 // Windows, copied one by one rather than cast.
@@ -30,4 +30,4 @@ inline std::u16string fromWide(std::wstring_view text)
     return std::u16string(text.begin(), text.end());
 }
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

@@ -5,16 +5,16 @@
 #pragma once
 
 #include "runtime/runtime.h"
-#include "runtime/win32/edit_text_box.h"
-#include "runtime/win32/win32_api.h"
-#include "runtime/win32/win32_clipboard.h"
+#include "app/win32/edit_text_box.h"
+#include "app/win32/win32_api.h"
+#include "app/win32/win32_clipboard.h"
 #include "window/form1.h"
 
 #include <array>
 #include <optional>
 #include <string_view>
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 
 // Control identifiers: kFirstControlId + the control's index in
 // Form1.controls. Far from 1 and 2, which the dialog manager sends for
@@ -89,4 +89,4 @@ private:
     Win32Clipboard m_clipboard;
 };
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

@@ -1,4 +1,4 @@
-#include "runtime/qt/qt_runtime.h"
+#include "app/qt/qt_runtime.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace qhj::runtime::qt {
+namespace qhj::app::qt {
 namespace {
 
 int clampToText(std::size_t value, const QLineEdit& edit)
@@ -58,14 +58,14 @@ bool QtClipboard::setText(std::u16string_view text)
     return true;
 }
 
-void QtRuntime::msgBox(std::u16string_view prompt, MsgBoxStyle style,
+void QtRuntime::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,
                        std::optional<std::u16string_view> title)
 {
     QMessageBox box(&m_window);
-    box.setWindowTitle(toQString(effectiveTitle(title)));
+    box.setWindowTitle(toQString(runtime::effectiveTitle(title)));
     box.setTextFormat(Qt::PlainText);
     box.setText(toQString(prompt));
-    box.setIcon(style == MsgBoxStyle::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+    box.setIcon(style == runtime::MsgBoxStyle::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
@@ -77,4 +77,4 @@ void QtRuntime::end()
     QCoreApplication::exit(0);
 }
 
-} // namespace qhj::runtime::qt
+} // namespace qhj::app::qt

@@ -3,7 +3,7 @@
 // Qt scales logical pixels on high-dpi screens.
 #pragma once
 
-#include "runtime/qt/qt_runtime.h"
+#include "app/qt/qt_runtime.h"
 #include "window/form1.h"
 
 #include <QMainWindow>
@@ -14,7 +14,7 @@
 
 class QLineEdit;
 
-namespace qhj::runtime::qt {
+namespace qhj::app::qt {
 
 // "宋体" is asked for first; no Linux machine has it, so the list goes on to
 // the same face under its Latin name and then to Song-style faces Debian
@@ -40,7 +40,7 @@ public:
 
     // The control of the description called `name` (its objectName).
     QWidget* control(std::string_view name) const;
-    Runtime& runtime() { return *m_runtime; }
+    runtime::Runtime& runtime() { return *m_runtime; }
 
     // Puts the window in the middle of its screen's available area.
     void centreOnScreen();
@@ -51,4 +51,4 @@ private:
     std::unique_ptr<QtRuntime> m_runtime;
 };
 
-} // namespace qhj::runtime::qt
+} // namespace qhj::app::qt

@@ -1,7 +1,7 @@
-#include "runtime/win32/win32_clipboard.h"
+#include "app/win32/win32_clipboard.h"
 
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 namespace {
 
 // Closes the clipboard on every path out of a call.
@@ -62,4 +62,4 @@ bool Win32Clipboard::setText(std::u16string_view text)
     return true; // the system owns `memory` now
 }
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QTimer>
 
-namespace qhj::runtime::qt {
+namespace qhj::app::qt {
 
 struct ShownBox {
     QString title;
@@ -40,6 +40,6 @@ private:
 
 char* toString(const ShownBox& box);
 
-} // namespace qhj::runtime::qt
+} // namespace qhj::app::qt
 
-Q_DECLARE_METATYPE(qhj::runtime::qt::ShownBox)
+Q_DECLARE_METATYPE(qhj::app::qt::ShownBox)

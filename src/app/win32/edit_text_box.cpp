@@ -1,8 +1,8 @@
-#include "runtime/win32/edit_text_box.h"
+#include "app/win32/edit_text_box.h"
 
 #include <algorithm>
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 namespace {
 
 WPARAM position(std::size_t value)
@@ -64,4 +64,4 @@ std::u16string EditTextBox::selText() const
     return all.substr(from, to - from);
 }
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32

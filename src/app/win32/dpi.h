@@ -3,9 +3,9 @@
 // program still starts on older Windows, where the system dpi is used.
 #pragma once
 
-#include "runtime/win32/win32_api.h"
+#include "app/win32/win32_api.h"
 
-namespace qhj::win32 {
+namespace qhj::app::win32 {
 
 int dpiForWindow(HWND window);
 
@@ -15,4 +15,4 @@ RECT windowRectForClient(RECT client, DWORD style, bool hasMenu, DWORD exStyle, 
 // Font height for LOGFONT: negative, the em height in pixels.
 int fontHeight(int tenthsOfPoint, int dpi);
 
-} // namespace qhj::win32
+} // namespace qhj::app::win32
