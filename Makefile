@@ -42,7 +42,7 @@ build-windows: deps
 
 test-windows: build-windows
 	cmake -S tests/wine -B build-windows/wine-tests -G Ninja \
-		-DQHJ_WINDOWS_BIN=$(CURDIR)/build-windows/bin
+		-DQHJ_WINDOWS_BUILD=$(CURDIR)/build-windows
 	cmake --build build-windows/wine-tests
 	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error
 

@@ -5,6 +5,7 @@
 
 #include "cli/line_reader.h"
 #include "cli/output.h"
+#include "version/version.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ inline constexpr int kExitFailed = 1;    // some amount failed, or input or outp
 inline constexpr int kExitUsage = 2;     // the command line was wrong
 
 inline constexpr std::string_view kProgramName = "qinghejian-convert";
-inline constexpr std::string_view kVersionText = "青禾笺 1.00";
+inline constexpr std::string_view kVersionText = "青禾笺 " QHJ_VERSION_TEXT;
 extern const std::string_view kHelpText;
 
 // One command-line argument, as UTF-16. On systems that pass arguments as

@@ -5,6 +5,7 @@
 #include "conversion/amount_conversion.h"
 #include "conversion/standard_form.h"
 #include "support/recording_runtime.h"
+#include "version/version.h"
 
 #include <gtest/gtest.h>
 
@@ -102,8 +103,8 @@ TEST(ConvertCommandTable, Arguments)
 TEST(ConvertCommandTable, Options)
 {
     expectTable({
-        Case{"version", {"--version"}, "", 0, "青禾笺 1.00\n", ""},
-        Case{"version wins over amounts", {"5", "--version", "6"}, "", 0, "青禾笺 1.00\n", ""},
+        Case{"version", {"--version"}, "", 0, "青禾笺 " QHJ_VERSION_TEXT "\n", ""},
+        Case{"version wins over amounts", {"5", "--version", "6"}, "", 0, "青禾笺 " QHJ_VERSION_TEXT "\n", ""},
         Case{"help", {"--help"}, "", 0, std::string(kHelpText), ""},
         Case{"negative amount", {"-5"}, "", 2, "",
              "qinghejian-convert：无法识别的选项“-5”\n用“qinghejian-convert --help”查看用法；以“-”开头的金额请写在“--”之后。\n"},

@@ -5,6 +5,8 @@
 #
 #   tests/e2e/cli_test.sh PROGRAM [RUNNER...]
 #
+# QHJ_VERSION holds the version --version must report.
+#
 # PROGRAM is the program to run, e.g. build/bin/qinghejian-convert or
 # build-windows/bin/qinghejian-convert.exe; RUNNER, when given, is the
 # command that runs it, e.g. wine:
@@ -23,6 +25,7 @@ fi
 program=$1
 shift
 runner=("$@")
+: "${QHJ_VERSION:?set QHJ_VERSION to the version the program reports}"
 export LC_ALL=C.UTF-8
 export WINEDEBUG=${WINEDEBUG:--all}
 
@@ -115,7 +118,7 @@ check "dash amounts after --" "" 1 "$N$N伍圆整$N" "第1行：$F${N}第2行：
 check "arguments, not standard input" "6$N" 0 "伍圆整$N" "" -- 5
 
 # --- options ---------------------------------------------------------------
-check "version" "" 0 "青禾笺 1.00$N" "" -- --version
+check "version" "" 0 "青禾笺 $QHJ_VERSION$N" "" -- --version
 check "negative amount is an option" "" 2 "" "$U1“-5”$N$U2$N" -- -5
 check "unknown option" "" 2 "" "$U1“--standart”$N$U2$N" -- 5 --standart
 run "" --help

@@ -2,6 +2,7 @@
 
 #include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
+#include "version/version.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(HelpMenu, MenuTest, ::testing::Values(
                u"整数部分最多12位，最高到仟亿位；小数只取前两位，即角和分。",
                MsgBoxStyle::kOkOnly, u"青禾笺"}},
              0},
-    MenuCase{"copyr", {{u"青禾笺 1.00\n作者：墨桐青岚\n墨桐青岚电脑", MsgBoxStyle::kOkOnly, u"青禾笺"}}, 0},
+    MenuCase{"copyr", {{u"青禾笺 " QHJ_VERSION_TEXT u"\n作者：墨桐青岚\n墨桐青岚电脑", MsgBoxStyle::kOkOnly, u"青禾笺"}}, 0},
     MenuCase{"exit", {}, 1}),
     [](const auto& row) { return std::string(row.param.item); });
 

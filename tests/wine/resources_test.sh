@@ -19,9 +19,9 @@ fi
 cat "$work/version.txt"
 while IFS= read -r line; do
     if grep -qxF -- "$line" "$work/version.txt"; then pass "version: $line"; else fail "version: $line missing"; fi
-done <"$QHJ_SOURCE_DIR/tests/wine/expected_version.txt"
+done <"$QHJ_EXPECTED_VERSION"
 check_eq "the version resource holds exactly the expected fields" \
-    "$(sort "$work/version.txt")" "$(sort "$QHJ_SOURCE_DIR/tests/wine/expected_version.txt")"
+    "$(sort "$work/version.txt")" "$(sort "$QHJ_EXPECTED_VERSION")"
 
 # Icon (group icon, type 14): a 256-colour and a 32-bit 24 x 24 image.
 wrestool -x -t14 "$exe" >"$work/icon.ico"
@@ -41,6 +41,7 @@ done
 manifest=$(wrestool -x --raw -t24 "$exe")
 check "manifest: per-monitor-v2 dpi awareness" grep -q '<dpiAwareness[^>]*>PerMonitorV2' <<<"$manifest"
 check "manifest: per-monitor dpi awareness before Windows 10 1607" grep -q '<dpiAware[^>]*>true/pm<' <<<"$manifest"
+check "manifest: the program's version" grep -q "name=\"MoTongQingLan.QingHeJian\" version=\"$(sed -n 's/^FILEVERSION //p' "$QHJ_EXPECTED_VERSION")\"" <<<"$manifest"
 check "manifest: common controls 6" \
     grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
 check "manifest: one, with the process's id" test "$(wrestool -l -t24 "$exe" | grep -c -- '--name=1 ')" -eq 1

@@ -2,6 +2,7 @@
 // exit command ends the program.
 #include "app/qt/first_paint_report.h"
 #include "app/qt/main_window.h"
+#include "version/version.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qinghejian"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(QHJ_VERSION_TEXT));
     QGuiApplication::setDesktopFileName(QStringLiteral("qinghejian"));
 
     qhj::app::qt::useSongFaceThroughout();

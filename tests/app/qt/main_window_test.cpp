@@ -2,6 +2,7 @@
 // the keyboard, and the five commands through real clicks.
 #include "message_box_answerer.h"
 #include "app/qt/main_window.h"
+#include "version/version.h"
 #include "window/form1.h"
 
 #include <QAccessible>
@@ -556,7 +557,7 @@ void MainWindowTest::helpMenuShowsItsNotice_data()
                                                      "整数部分最多12位，最高到仟亿位；小数只取前两位，即角和分。"),
                                       QMessageBox::NoIcon};
     QTest::newRow("copyr") << "copyr"
-                           << ShownBox{QStringLiteral("青禾笺"), QStringLiteral("青禾笺 1.00\n作者：墨桐青岚\n墨桐青岚电脑"),
+                           << ShownBox{QStringLiteral("青禾笺"), QStringLiteral("青禾笺 " QHJ_VERSION_TEXT "\n作者：墨桐青岚\n墨桐青岚电脑"),
                                        QMessageBox::NoIcon};
 }
 

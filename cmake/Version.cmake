@@ -1,0 +1,22 @@
+# Forms of project(VERSION) that other files need, and a summary of this build
+# for the Wine test project (tests/wine), which is built apart from it.
+#   QHJ_VERSION_NUMBERS  "1,0,0,0", as VERSIONINFO writes it
+#   QHJ_VERSION_DOTTED   "1.0.0.0", as a manifest writes it
+foreach(part MAJOR MINOR PATCH TWEAK)
+    set(number "${PROJECT_VERSION_${part}}")
+    if(number STREQUAL "")
+        set(number 0)
+    endif()
+    math(EXPR number "${number}")
+    list(APPEND qhj_version_parts ${number})
+endforeach()
+list(JOIN qhj_version_parts "," QHJ_VERSION_NUMBERS)
+list(JOIN qhj_version_parts "." QHJ_VERSION_DOTTED)
+
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/build-info.cmake @ONLY CONTENT [[
+# Written by the build in this folder; tests/wine reads it.
+set(QHJ_VERSION "@PROJECT_VERSION@")
+set(QHJ_VERSION_DOTTED "@QHJ_VERSION_DOTTED@")
+set(QHJ_BUILD_BIN "@CMAKE_RUNTIME_OUTPUT_DIRECTORY@")
+set(QHJ_BUILD_PROCESSOR "@CMAKE_SYSTEM_PROCESSOR@")
+]])
