@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace qhj::window {
@@ -37,6 +38,8 @@ struct ControlSpec {
     int tabIndex;
     FontSpec font;
     Command command;
+    // Of a label: the text box it names, for screen readers.
+    std::string_view labels = {};
 };
 
 struct MenuItemSpec {
@@ -70,8 +73,8 @@ inline constexpr FormSpec Form1{
         {"Text1", ControlKind::kTextBox, u"123456.78", 1200, 120, 3855, 390, 3, kSong12, Command::kNone},
         {"Text2", ControlKind::kTextBox, u"", 1200, 773, 4575, 375, 1, kSong12, Command::kNone},
         {"Command2", ControlKind::kButton, u"复制", 6000, 720, 615, 495, 0, kSong10_5, Command::kCopy},
-        {"Label2", ControlKind::kLabel, u"输入数字:", 120, 165, 1080, 345, 5, kSong12, Command::kNone},
-        {"Label3", ControlKind::kLabel, u"大写数字:", 120, 840, 1080, 240, 2, kSong12, Command::kNone},
+        {"Label2", ControlKind::kLabel, u"输入数字:", 120, 165, 1080, 345, 5, kSong12, Command::kNone, "Text1"},
+        {"Label3", ControlKind::kLabel, u"大写数字:", 120, 840, 1080, 240, 2, kSong12, Command::kNone, "Text2"},
     }},
     {"help",
      u"帮助",
@@ -83,23 +86,69 @@ inline constexpr FormSpec Form1{
 };
 
 inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDefaultDpi = 96;
 
 // Twips to device pixels at `dpi`, rounded to nearest as MulDiv does.
-constexpr int twipsToPixels(int twips, int dpi = 96)
+constexpr int twipsToPixels(int twips, int dpi = kDefaultDpi)
 {
     const long long scaled = static_cast<long long>(twips) * dpi;
     return static_cast<int>((scaled + kTwipsPerInch / 2) / kTwipsPerInch);
+}
+
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+
+    bool operator==(const PixelRect&) const = default;
+};
+
+// Where a control lies in the client area at `dpi`.
+constexpr PixelRect pixelRect(const ControlSpec& entry, int dpi = kDefaultDpi)
+{
+    return {twipsToPixels(entry.left, dpi), twipsToPixels(entry.top, dpi),
+            twipsToPixels(entry.width, dpi), twipsToPixels(entry.height, dpi)};
+}
+
+inline constexpr std::size_t kControlCount = Form1.controls.size();
+
+// The index in Form1.controls of the control called `name`, which is also
+// where each front end keeps that control.
+constexpr std::optional<std::size_t> controlIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        if (Form1.controls[i].name == name)
+            return i;
+    }
+    return std::nullopt;
 }
 
 // The control called `name`; the description has no unknown names, so
 // asking for one is a programming error that fails to compile when constant.
 constexpr const ControlSpec& control(std::string_view name)
 {
-    for (const ControlSpec& entry : Form1.controls) {
-        if (entry.name == name)
-            return entry;
-    }
+    if (const std::optional<std::size_t> index = controlIndex(name))
+        return Form1.controls[*index];
     throw "no such control";
+}
+
+// The index of the label that names the text box called `textBox`.
+constexpr std::optional<std::size_t> labelIndexFor(std::string_view textBox)
+{
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        if (Form1.controls[i].kind == ControlKind::kLabel && Form1.controls[i].labels == textBox)
+            return i;
+    }
+    return std::nullopt;
+}
+
+// A label's caption as the name of what it labels: without the colon.
+constexpr std::u16string_view nameFromCaption(std::u16string_view caption)
+{
+    while (!caption.empty() && (caption.back() == u':' || caption.back() == u'：' || caption.back() == u' '))
+        caption.remove_suffix(1);
+    return caption;
 }
 
 // Names of the controls that take the focus, in tab order. Labels take none.
@@ -107,7 +156,7 @@ constexpr std::array<std::string_view, 4> tabOrder()
 {
     std::array<std::string_view, 4> order{};
     std::size_t count = 0;
-    for (int index = 0; index < static_cast<int>(Form1.controls.size()); ++index) {
+    for (int index = 0; index < static_cast<int>(kControlCount); ++index) {
         for (const ControlSpec& entry : Form1.controls) {
             if (entry.tabIndex == index && entry.kind != ControlKind::kLabel)
                 order.at(count++) = entry.name;

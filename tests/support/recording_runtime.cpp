@@ -1,6 +1,5 @@
 #include "support/recording_runtime.h"
 
-#include <algorithm>
 
 namespace qhj::testing {
 
@@ -41,24 +40,22 @@ void PrintTo(const ShownBox& box, std::ostream* out)
 void RecordingTextBox::setText(std::u16string_view text)
 {
     m_text = text;
-    m_selStart = std::min(m_selStart, m_text.size());
-    m_selLength = 0;
+    m_selection = runtime::selStartTo(m_selection.start, m_text.size());
 }
 
 void RecordingTextBox::setSelStart(std::size_t start)
 {
-    m_selStart = std::min(start, m_text.size());
-    m_selLength = 0;
+    m_selection = runtime::selStartTo(start, m_text.size());
 }
 
 void RecordingTextBox::setSelLength(std::size_t length)
 {
-    m_selLength = std::min(length, m_text.size() - m_selStart);
+    m_selection = runtime::selLengthTo(m_selection.start, length, m_text.size());
 }
 
 std::u16string RecordingTextBox::selText() const
 {
-    return m_text.substr(m_selStart, m_selLength);
+    return std::u16string(runtime::selectedText(m_text, m_selection));
 }
 
 bool RecordingClipboard::clear()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "runtime/runtime.h"
+#include "runtime/text_selection.h"
 
 #include <optional>
 #include <ostream>
@@ -31,13 +32,12 @@ public:
     void setSelLength(std::size_t length) override;
     std::u16string selText() const override;
 
-    std::size_t selStart() const { return m_selStart; }
-    std::size_t selLength() const { return m_selLength; }
+    std::size_t selStart() const { return m_selection.start; }
+    std::size_t selLength() const { return m_selection.length; }
 
 private:
     std::u16string m_text;
-    std::size_t m_selStart = 0;
-    std::size_t m_selLength = 0;
+    runtime::Selection m_selection;
 };
 
 // Holds the plain text last set; `busy` makes every call fail as it does

@@ -37,5 +37,20 @@ TEST(Form1Test, EveryControlLiesInsideTheClientArea)
     }
 }
 
+TEST(Form1Test, EachTextBoxIsNamedByItsLabelWithoutTheColon)
+{
+    const std::pair<std::string_view, std::u16string_view> expected[] = {
+        {"Text1", u"输入数字"},
+        {"Text2", u"大写数字"},
+    };
+    for (const auto& [box, name] : expected) {
+        const auto label = labelIndexFor(box);
+        ASSERT_TRUE(label) << box;
+        EXPECT_EQ(Form1.controls[*label].kind, ControlKind::kLabel);
+        EXPECT_EQ(nameFromCaption(Form1.controls[*label].text), name) << box;
+    }
+    EXPECT_FALSE(labelIndexFor("Command1"));
+}
+
 } // namespace
 } // namespace qhj::window

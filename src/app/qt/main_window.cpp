@@ -24,32 +24,16 @@ namespace {
 using window::ControlKind;
 using window::ControlSpec;
 using window::Form1;
-using window::twipsToPixels;
 
 QString latin1(std::string_view name)
 {
     return QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// Twips to logical pixels: 15 twips a pixel at 96 dpi.
+// Logical pixels are those of 96 dpi; Qt scales them on high-dpi screens.
 int px(int twips)
 {
-    return twipsToPixels(twips, 96);
-}
-
-// The text box each label names, for screen readers.
-struct LabelOf {
-    std::string_view label;
-    std::string_view textBox;
-};
-constexpr LabelOf kLabels[] = {{"Label2", "Text1"}, {"Label3", "Text2"}};
-
-QString accessibleNameFrom(std::u16string_view labelCaption)
-{
-    QString name = toQString(labelCaption);
-    while (name.endsWith(u':') || name.endsWith(u'：'))
-        name.chop(1);
-    return name.trimmed();
+    return window::twipsToPixels(twips);
 }
 
 } // namespace
@@ -99,8 +83,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* client = new QWidget(this);
     client->setFixedSize(px(Form1.clientWidth), px(Form1.clientHeight));
     setCentralWidget(client);
-    for (const ControlSpec& entry : Form1.controls)
-        makeControl(entry, client);
+    for (std::size_t i = 0; i < window::kControlCount; ++i)
+        m_controls[i] = makeControl(Form1.controls[i], client);
 
     QMenu* menu = menuBar()->addMenu(literalCaption(Form1.menu.caption));
     menu->setObjectName(latin1(Form1.menu.name));
@@ -116,8 +100,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_runtime = std::make_unique<QtRuntime>(*this, *qobject_cast<QLineEdit*>(control("Text1")),
                                             *qobject_cast<QLineEdit*>(control("Text2")));
 
-    for (const LabelOf& pair : kLabels)
-        control(pair.textBox)->setAccessibleName(accessibleNameFrom(window::control(pair.label).text));
+    // A screen reader names each text box after the label Form1 gives it.
+    for (const ControlSpec& entry : Form1.controls) {
+        if (entry.kind == ControlKind::kLabel && !entry.labels.empty())
+            control(entry.labels)->setAccessibleName(toQString(window::nameFromCaption(entry.text)));
+    }
 
     const auto order = window::tabOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
@@ -164,13 +151,15 @@ QWidget* MainWindow::makeControl(const ControlSpec& entry, QWidget* parent)
     }
     widget->setObjectName(latin1(entry.name));
     widget->setFont(controlFont(entry.font));
-    widget->setGeometry(px(entry.left), px(entry.top), px(entry.width), px(entry.height));
+    const window::PixelRect rect = window::pixelRect(entry);
+    widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
     return widget;
 }
 
 QWidget* MainWindow::control(std::string_view name) const
 {
-    return findChild<QWidget*>(latin1(name));
+    const std::optional<std::size_t> index = window::controlIndex(name);
+    return index ? m_controls[*index] : nullptr;
 }
 
 void MainWindow::centreOnScreen()

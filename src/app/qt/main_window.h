@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -48,6 +49,7 @@ public:
 private:
     QWidget* makeControl(const window::ControlSpec& entry, QWidget* parent);
 
+    std::array<QWidget*, window::kControlCount> m_controls{};
     std::unique_ptr<QtRuntime> m_runtime;
 };
 

@@ -5,17 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <algorithm>
-
 namespace qhj::app::qt {
-namespace {
-
-int clampToText(std::size_t value, const QLineEdit& edit)
-{
-    return static_cast<int>(std::min(value, static_cast<std::size_t>(edit.text().size())));
-}
-
-} // namespace
 
 std::u16string QtTextBox::text() const
 {
@@ -27,18 +17,29 @@ void QtTextBox::setText(std::u16string_view text)
     m_edit.setText(toQString(text));
 }
 
-// Like the classic SelStart: moves the caret and drops the selection.
-void QtTextBox::setSelStart(std::size_t start)
+runtime::Selection QtTextBox::selection() const
 {
-    m_edit.setCursorPosition(clampToText(start, m_edit));
+    if (m_edit.hasSelectedText())
+        return {static_cast<std::size_t>(m_edit.selectionStart()), static_cast<std::size_t>(m_edit.selectedText().size())};
+    return {static_cast<std::size_t>(m_edit.cursorPosition()), 0};
 }
 
-// Selects `length` units from the selection's start, or from the caret.
+void QtTextBox::select(runtime::Selection selection)
+{
+    if (selection.length == 0)
+        m_edit.setCursorPosition(static_cast<int>(selection.start));
+    else
+        m_edit.setSelection(static_cast<int>(selection.start), static_cast<int>(selection.length));
+}
+
+void QtTextBox::setSelStart(std::size_t start)
+{
+    select(runtime::selStartTo(start, static_cast<std::size_t>(m_edit.text().size())));
+}
+
 void QtTextBox::setSelLength(std::size_t length)
 {
-    const int start = m_edit.hasSelectedText() ? m_edit.selectionStart() : m_edit.cursorPosition();
-    const int available = static_cast<int>(m_edit.text().size()) - start;
-    m_edit.setSelection(start, std::min(clampToText(length, m_edit), available));
+    select(runtime::selLengthTo(selection().start, length, static_cast<std::size_t>(m_edit.text().size())));
 }
 
 std::u16string QtTextBox::selText() const

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "runtime/runtime.h"
+#include "runtime/text_selection.h"
 
 #include <QString>
 
@@ -37,6 +38,9 @@ public:
     std::u16string selText() const override;
 
 private:
+    runtime::Selection selection() const;
+    void select(runtime::Selection selection);
+
     QLineEdit& m_edit;
 };
 

@@ -3,14 +3,6 @@
 #include <algorithm>
 
 namespace qhj::app::win32 {
-namespace {
-
-WPARAM position(std::size_t value)
-{
-    return static_cast<WPARAM>(value);
-}
-
-} // namespace
 
 std::u16string EditTextBox::text() const
 {
@@ -39,29 +31,32 @@ std::pair<std::size_t, std::size_t> EditTextBox::selection() const
     return {start, end};
 }
 
+void EditTextBox::select(runtime::Selection selection)
+{
+    const std::size_t end = selection.start + selection.length;
+    SendMessageW(m_edit, EM_SETSEL, static_cast<WPARAM>(selection.start), static_cast<LPARAM>(end));
+}
+
+std::size_t EditTextBox::length() const
+{
+    return static_cast<std::size_t>(std::max(GetWindowTextLengthW(m_edit), 0));
+}
+
 void EditTextBox::setSelStart(std::size_t start)
 {
-    const std::size_t length = static_cast<std::size_t>(std::max(GetWindowTextLengthW(m_edit), 0));
-    const std::size_t at = std::min(start, length);
-    SendMessageW(m_edit, EM_SETSEL, position(at), static_cast<LPARAM>(at));
+    select(runtime::selStartTo(start, length()));
 }
 
 void EditTextBox::setSelLength(std::size_t length)
 {
-    const std::size_t textLength =
-        static_cast<std::size_t>(std::max(GetWindowTextLengthW(m_edit), 0));
-    const std::size_t start = std::min(selection().first, textLength);
-    const std::size_t end = start + std::min(length, textLength - start);
-    SendMessageW(m_edit, EM_SETSEL, position(start), static_cast<LPARAM>(end));
+    select(runtime::selLengthTo(selection().first, length, this->length()));
 }
 
 std::u16string EditTextBox::selText() const
 {
     const std::u16string all = text();
     const auto [start, end] = selection();
-    const std::size_t from = std::min(start, all.size());
-    const std::size_t to = std::clamp(end, from, all.size());
-    return all.substr(from, to - from);
+    return std::u16string(runtime::selectedText(all, {start, end >= start ? end - start : 0}));
 }
 
 } // namespace qhj::app::win32

@@ -3,8 +3,11 @@
 // units, which is what an EDIT control counts in a UNICODE program.
 #pragma once
 
-#include "runtime/runtime.h"
 #include "app/win32/win32_api.h"
+#include "runtime/runtime.h"
+#include "runtime/text_selection.h"
+
+#include <utility>
 
 namespace qhj::app::win32 {
 
@@ -28,6 +31,9 @@ public:
     std::pair<std::size_t, std::size_t> selection() const;
 
 private:
+    std::size_t length() const;
+    void select(runtime::Selection selection);
+
     HWND m_edit = nullptr;
 };
 

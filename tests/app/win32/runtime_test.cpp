@@ -6,8 +6,7 @@
 #include "conversion/amount_conversion.h"
 #include "app/win32/dpi.h"
 #include "app/win32/edit_text_box.h"
-#include "app/win32/main_window.h"
-#include "app/win32/resource.h"
+#include "app/win32/form_window.h"
 #include "app/win32/win32_api.h"
 #include "window/commands.h"
 #include "window/form1.h"
@@ -25,7 +24,7 @@ namespace {
 using qhj::runtime::MsgBoxStyle;
 using qhj::app::win32::EditTextBox;
 using qhj::app::win32::fromWide;
-using qhj::app::win32::MainWindow;
+using qhj::app::win32::FormWindow;
 using qhj::app::win32::toWide;
 using qhj::window::ControlKind;
 using qhj::window::ControlSpec;
@@ -200,7 +199,7 @@ const ShownBox kBusyBox{u"复制失败，剪贴板正被其他程序占用，请
 bool g_quitSeen = false;
 
 // Handles what is queued, as the program's loop would, for `ms` at least.
-void pump(MainWindow& window, DWORD ms = 50)
+void pump(FormWindow& window, DWORD ms = 50)
 {
     const ULONGLONG until = GetTickCount64() + ms;
     for (;;) {
@@ -232,9 +231,15 @@ struct Window {
         SendMessageW(control(name), BM_CLICK, 0, 0);
         pump(form);
     }
-    void menu(int id)
+    // Sends what choosing the menu item called `name` sends.
+    void menu(std::string_view name)
     {
-        SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        for (std::size_t i = 0; i < Form1.menu.items.size(); ++i) {
+            if (Form1.menu.items[i].name == name) {
+                const int id = qhj::app::win32::kFirstMenuId + static_cast<int>(i);
+                SendMessageW(form.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
+            }
+        }
         pump(form);
     }
     void key(HWND target, WPARAM vk)
@@ -244,7 +249,7 @@ struct Window {
         pump(form);
     }
 
-    MainWindow form{GetModuleHandleW(nullptr)};
+    FormWindow form{GetModuleHandleW(nullptr)};
     bool created = false;
 };
 
@@ -286,9 +291,8 @@ RECT rectInParent(HWND child)
 
 RECT entryRect(const ControlSpec& entry, int dpi)
 {
-    const int left = MulDiv(entry.left, dpi, 1440);
-    const int top = MulDiv(entry.top, dpi, 1440);
-    return {left, top, left + MulDiv(entry.width, dpi, 1440), top + MulDiv(entry.height, dpi, 1440)};
+    const qhj::window::PixelRect r = qhj::window::pixelRect(entry, dpi);
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 LOGFONTW fontOf(HWND control)
@@ -345,7 +349,7 @@ void windowIsForm1()
     Window w;
     CHECK(w.created);
     HWND hwnd = w.form.hwnd();
-    CHECK_EQ(className(hwnd), std::wstring(MainWindow::kClassName));
+    CHECK_EQ(className(hwnd), std::wstring(FormWindow::kClassName));
     std::wstring caption(128, L'\0');
     caption.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, caption.data(), 128)));
     CHECK_EQ(caption, toWide(Form1.caption));
@@ -432,12 +436,11 @@ void menuBarIsForm1Menu()
     HMENU help = GetSubMenu(bar, 0);
     CHECK(help != nullptr);
     CHECK_EQ(GetMenuItemCount(help), static_cast<int>(Form1.menu.items.size()));
-    const int ids[] = {IDM_NOTE, IDM_COPYR, IDM_EXIT};
     for (int i = 0; i < GetMenuItemCount(help); ++i) {
         GetMenuStringW(help, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
         // No access key ("&") and no shortcut ("\t...") in any caption.
         CHECK_EQ(std::wstring(text), toWide(Form1.menu.items[static_cast<std::size_t>(i)].caption));
-        CHECK_EQ(static_cast<int>(GetMenuItemID(help, i)), ids[i]);
+        CHECK_EQ(static_cast<int>(GetMenuItemID(help, i)), qhj::app::win32::kFirstMenuId + i);
     }
 }
 
@@ -608,8 +611,8 @@ void noticesShowTheirPromptTitleAndIcon()
     CHECK_EQ(text2.text(), std::u16string(u""));
 
     answerer.boxes.clear();
-    w.form.msgBox(u"plain", MsgBoxStyle::kOkOnly);
-    w.form.msgBox(u"titled", MsgBoxStyle::kExclamation, u"标题");
+    w.form.runtime().msgBox(u"plain", MsgBoxStyle::kOkOnly);
+    w.form.runtime().msgBox(u"titled", MsgBoxStyle::kExclamation, u"标题");
     CHECK_EQ(answerer.boxes, (std::vector<ShownBox>{{u"plain", u"青禾笺", false, 1},
                                                     {u"titled", u"标题", true, 1}}));
 }
@@ -618,8 +621,8 @@ void helpMenuShowsTheNoteAndTheAuthor()
 {
     Window w;
     BoxAnswerer answerer;
-    w.menu(IDM_NOTE);
-    w.menu(IDM_COPYR);
+    w.menu("note");
+    w.menu("copyr");
     CHECK_EQ(answerer.boxes,
              (std::vector<ShownBox>{{std::u16string(qhj::window::kUsageNote), u"青禾笺", false, 1},
                                     {std::u16string(qhj::window::kAuthorNotice), u"青禾笺", false, 1}}));
@@ -730,7 +733,7 @@ void exitEndsTheProgram()
 {
     Window w;
     w.box("Text1").setText(u"9"); // unconverted input does not matter
-    w.menu(IDM_EXIT);
+    w.menu("exit");
     CHECK(w.form.hwnd() == nullptr);
     CHECK(g_quitSeen);
 }
