@@ -19,9 +19,9 @@ namespace {
 using testing::StringSink;
 using testing::StringSource;
 
-const std::string kWarning = "小数点后第二位后的数字将被忽略";
-const std::string kFailure = "你输入的数字太大或者输入错误，识别失败";
-const std::string kMorePoints = "数字输入出错";
+const std::string kWarning = qhj::testing::toUtf8(qhj::testing::kExtraDecimalsNotice.prompt);
+const std::string kFailure = qhj::testing::toUtf8(qhj::testing::kFailureNotice.prompt);
+const std::string kMorePoints = qhj::testing::toUtf8(qhj::testing::kMorePointsNotice.prompt);
 
 struct Result {
     int status;

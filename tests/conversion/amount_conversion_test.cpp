@@ -1,7 +1,6 @@
 #include "conversion/amount_conversion.h"
 
 #include "support/capital_reader.h"
-#include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,6 @@
 #include "conversion/standard_form.h"
 
 #include "conversion/amount_conversion.h"
-#include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
 #include "support/standard_reader.h"
 

@@ -4,6 +4,7 @@
 // ConvertAmountStandard gets the same text and must show the same notices,
 // fail on the same inputs and otherwise give the standard form of the same
 // amount.
+#include "cli/utf8.h"
 #include "conversion/amount_conversion.h"
 #include "conversion/standard_form.h"
 
@@ -24,34 +25,17 @@ using qhj::conversion::kExtraDecimalsNotice;
 using qhj::conversion::kFailureNotice;
 using qhj::conversion::kMorePointsNotice;
 
-// UTF-8 as far as it is valid, so seeds stay readable; each invalid byte
-// becomes a lone surrogate, which is something a paste can deliver too.
+// UTF-8 when the bytes are, so seeds stay readable; anything else is taken
+// as UTF-16 code units two bytes at a time, which reaches every unit a
+// paste can deliver, lone surrogates too.
 std::u16string decode(const std::uint8_t* data, std::size_t size)
 {
     std::u16string out;
-    std::size_t i = 0;
-    while (i < size) {
-        const std::uint8_t b = data[i];
-        std::size_t length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-        char32_t c = length == 1 ? b : length == 2 ? (b & 0x1Fu) : length == 3 ? (b & 0x0Fu) : (b & 0x07u);
-        bool valid = length != 0 && i + length <= size;
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (data[i + k] & 0xC0) == 0x80;
-            c = (c << 6) | (data[i + k] & 0x3Fu);
-        }
-        if (!valid || c > 0x10FFFF) {
-            out += static_cast<char16_t>(0xDC00 + b);
-            ++i;
-            continue;
-        }
-        if (c >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-        i += length;
-    }
+    if (qhj::cli::decodeUtf8(std::string_view(reinterpret_cast<const char*>(data), size), out))
+        return out;
+    out.clear();
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        out += static_cast<char16_t>(data[i] | (data[i + 1] << 8));
     return out;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "runtime/runtime.h"
+#include "support/expected_notices.h"
 #include "runtime/text_selection.h"
 
 #include <optional>
@@ -19,6 +20,13 @@ struct ShownBox {
 
     bool operator==(const ShownBox&) const = default;
 };
+
+// How the recording runtime sees a notice that is shown as expected.
+ShownBox shownBox(const ExpectedNotice& notice);
+
+inline const ShownBox kMorePointsBox = shownBox(kMorePointsNotice);
+inline const ShownBox kWarningBox = shownBox(kExtraDecimalsNotice);
+inline const ShownBox kFailureBox = shownBox(kFailureNotice);
 
 std::string toUtf8(std::u16string_view text);
 void PrintTo(const ShownBox& box, std::ostream* out);

@@ -1,20 +1,16 @@
 #include "window/commands.h"
 
-#include "support/notice_boxes.h"
 #include "support/recording_runtime.h"
-#include "version/version.h"
 
 #include <gtest/gtest.h>
 
 namespace qhj::window {
 namespace {
 
-using runtime::MsgBoxStyle;
 using testing::RecordingRuntime;
 using testing::ShownBox;
 using testing::kFailureBox;
 using testing::toUtf8;
-
 
 TEST(GenerateTest, WritesTheStartInputInCapitals)
 {
@@ -74,8 +70,7 @@ TEST(CopyTest, HeldClipboardGivesANoticeAndKeepsTheResult)
     copy(rt);
     EXPECT_EQ(rt.m_text2.text(), u"伍角整");
     EXPECT_EQ(rt.m_clipboard.contents, u"before");
-    EXPECT_EQ(rt.boxes, (std::vector<ShownBox>{
-        {u"复制失败，剪贴板正被其他程序占用，请稍后再试", MsgBoxStyle::kExclamation, u"错误"}}));
+    EXPECT_EQ(rt.boxes, std::vector<ShownBox>{testing::shownBox(testing::kClipboardBusyNotice)});
     EXPECT_EQ(rt.endCalls, 0);
 }
 
@@ -102,13 +97,8 @@ TEST_P(MenuTest, ItemDoesWhatItSays)
 }
 
 INSTANTIATE_TEST_SUITE_P(HelpMenu, MenuTest, ::testing::Values(
-    MenuCase{"note",
-             {{u"在“输入数字”框中输入人民币金额的阿拉伯数字，可带一个小数点，例如 123456.78。\n"
-               u"点击“生成大写”，大写金额显示在“大写数字”框中；点击“复制”，把它复制到剪贴板。\n"
-               u"整数部分最多12位，最高到仟亿位；小数只取前两位，即角和分。",
-               MsgBoxStyle::kOkOnly, u"青禾笺"}},
-             0},
-    MenuCase{"copyr", {{u"青禾笺 " QHJ_VERSION_TEXT u"\n作者：墨桐青岚\n墨桐青岚电脑", MsgBoxStyle::kOkOnly, u"青禾笺"}}, 0},
+    MenuCase{"note", {testing::shownBox(testing::kUsageNoteNotice)}, 0},
+    MenuCase{"copyr", {testing::shownBox(testing::kAuthorNoticeNotice)}, 0},
     MenuCase{"exit", {}, 1}),
     [](const auto& row) { return std::string(row.param.item); });
 

@@ -8,6 +8,8 @@
 //
 // Every node is { WORD wLength, wValueLength, wType; WCHAR szKey[];
 // padding to 4; value; padding to 4; children }, all little-endian.
+#include "cli/utf8.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -38,42 +40,20 @@ std::size_t align4(std::size_t at)
     return (at + 3) & ~std::size_t{3};
 }
 
-void appendUtf8(std::string& out, std::uint32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // A NUL-terminated UTF-16 string at `at`, at most `limit` code units;
 // `at` moves past the NUL.
 std::string utf16z(const Bytes& data, std::size_t& at, std::size_t limit = SIZE_MAX)
 {
-    std::string out;
+    std::u16string units;
     for (std::size_t n = 0; n < limit; ++n) {
-        std::uint32_t unit = word(data, at);
+        const std::uint16_t unit = word(data, at);
         at += 2;
         if (unit == 0)
             break;
-        if (unit >= 0xD800 && unit < 0xDC00) {
-            const std::uint32_t low = word(data, at);
-            at += 2;
-            unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-        }
-        appendUtf8(out, unit);
+        units += static_cast<char16_t>(unit);
     }
+    std::string out;
+    qhj::cli::appendUtf8(units, out);
     return out;
 }
 

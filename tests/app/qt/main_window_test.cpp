@@ -2,7 +2,7 @@
 // the keyboard, and the five commands through real clicks.
 #include "message_box_answerer.h"
 #include "app/qt/main_window.h"
-#include "version/version.h"
+#include "support/expected_notices.h"
 #include "window/form1.h"
 
 #include <QAccessible>
@@ -34,11 +34,15 @@ namespace {
 
 const QString kCaption = QStringLiteral("青禾笺") + QString(26, u' ') + QStringLiteral("BY:墨桐青岚");
 const QString kStartResult = QStringLiteral("壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整");
-const ShownBox kFailure{QStringLiteral("错误"), QStringLiteral("你输入的数字太大或者输入错误，识别失败"),
-                        QMessageBox::Warning};
-const ShownBox kExtraDecimals{QStringLiteral("警告"), QStringLiteral("小数点后第二位后的数字将被忽略"),
-                              QMessageBox::Warning};
-const ShownBox kMorePoints{QStringLiteral("青禾笺"), QStringLiteral("数字输入出错"), QMessageBox::NoIcon};
+ShownBox shown(const qhj::testing::ExpectedNotice& notice)
+{
+    return {qhj::app::qt::toQString(notice.title), qhj::app::qt::toQString(notice.prompt),
+            notice.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon};
+}
+
+const ShownBox kFailure = shown(qhj::testing::kFailureNotice);
+const ShownBox kExtraDecimals = shown(qhj::testing::kExtraDecimalsNotice);
+const ShownBox kMorePoints = shown(qhj::testing::kMorePointsNotice);
 const QStringList kSongFamilies{QStringLiteral("宋体"), QStringLiteral("SimSun"),
                                 QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")};
 
@@ -550,15 +554,8 @@ void MainWindowTest::helpMenuShowsItsNotice_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<ShownBox>("box");
-    QTest::newRow("note") << "note"
-                          << ShownBox{QStringLiteral("青禾笺"),
-                                      QStringLiteral("在“输入数字”框中输入人民币金额的阿拉伯数字，可带一个小数点，例如 123456.78。\n"
-                                                     "点击“生成大写”，大写金额显示在“大写数字”框中；点击“复制”，把它复制到剪贴板。\n"
-                                                     "整数部分最多12位，最高到仟亿位；小数只取前两位，即角和分。"),
-                                      QMessageBox::NoIcon};
-    QTest::newRow("copyr") << "copyr"
-                           << ShownBox{QStringLiteral("青禾笺"), QStringLiteral("青禾笺 " QHJ_VERSION_TEXT "\n作者：墨桐青岚\n墨桐青岚电脑"),
-                                       QMessageBox::NoIcon};
+    QTest::newRow("note") << "note" << shown(qhj::testing::kUsageNoteNotice);
+    QTest::newRow("copyr") << "copyr" << shown(qhj::testing::kAuthorNoticeNotice);
 }
 
 void MainWindowTest::helpMenuShowsItsNotice()

@@ -3,13 +3,14 @@
 // boxes, message boxes, the clipboard and the end of the program. Each case
 // makes its own window. Prints one line per case and closes with
 // "N passed, N failed"; the exit code is the number of failed cases.
-#include "conversion/amount_conversion.h"
 #include "app/win32/dpi.h"
 #include "app/win32/edit_text_box.h"
 #include "app/win32/form_window.h"
 #include "app/win32/win32_api.h"
-#include "window/commands.h"
+#include "cli/utf8.h"
 #include "window/form1.h"
+
+#include "support/expected_notices.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,23 +33,20 @@ using qhj::window::Form1;
 
 // ---------------------------------------------------------------- checks
 
+// Checks made and failed in the running case; a case that makes none fails.
+int g_caseChecks = 0;
 int g_caseFailures = 0;
-
-std::string utf8(std::wstring_view text)
-{
-    if (text.empty())
-        return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                        nullptr, nullptr);
-    return out;
-}
 
 std::string utf8(std::u16string_view text)
 {
-    return utf8(std::wstring_view(toWide(text)));
+    std::string out;
+    qhj::cli::appendUtf8(text, out);
+    return out;
+}
+
+std::string utf8(std::wstring_view text)
+{
+    return utf8(std::u16string_view(fromWide(text)));
 }
 
 void fail(const char* file, int line, const std::string& what)
@@ -59,12 +57,14 @@ void fail(const char* file, int line, const std::string& what)
 
 #define CHECK(cond)                                                                   \
     do {                                                                              \
+        ++g_caseChecks;                                                               \
         if (!(cond))                                                                  \
             fail(__FILE__, __LINE__, "expected " #cond);                              \
     } while (0)
 
 #define CHECK_EQ(actual, expected)                                                    \
     do {                                                                              \
+        ++g_caseChecks;                                                               \
         const auto& a_ = (actual);                                                    \
         const auto& e_ = (expected);                                                  \
         if (!(a_ == e_))                                                              \
@@ -189,10 +189,17 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-const ShownBox kFailureBox{u"你输入的数字太大或者输入错误，识别失败", u"错误", true, 1};
-const ShownBox kWarningBox{u"小数点后第二位后的数字将被忽略", u"警告", true, 1};
-const ShownBox kMorePointsBox{u"数字输入出错", u"青禾笺", false, 1};
-const ShownBox kBusyBox{u"复制失败，剪贴板正被其他程序占用，请稍后再试", u"错误", true, 1};
+// A notice as the answerer reads it when it is shown as expected: with its
+// one OK button.
+ShownBox shown(const qhj::testing::ExpectedNotice& notice)
+{
+    return {std::u16string(notice.prompt), std::u16string(notice.title), notice.exclamation, 1};
+}
+
+const ShownBox kFailureBox = shown(qhj::testing::kFailureNotice);
+const ShownBox kWarningBox = shown(qhj::testing::kExtraDecimalsNotice);
+const ShownBox kMorePointsBox = shown(qhj::testing::kMorePointsNotice);
+const ShownBox kBusyBox = shown(qhj::testing::kClipboardBusyNotice);
 
 // ------------------------------------------------------------ helpers
 
@@ -624,8 +631,7 @@ void helpMenuShowsTheNoteAndTheAuthor()
     w.menu("note");
     w.menu("copyr");
     CHECK_EQ(answerer.boxes,
-             (std::vector<ShownBox>{{std::u16string(qhj::window::kUsageNote), u"青禾笺", false, 1},
-                                    {std::u16string(qhj::window::kAuthorNotice), u"青禾笺", false, 1}}));
+             (std::vector<ShownBox>{shown(qhj::testing::kUsageNoteNotice), shown(qhj::testing::kAuthorNoticeNotice)}));
     CHECK(IsWindow(w.form.hwnd()));
 }
 
@@ -774,6 +780,8 @@ const Case kCases[] = {
 
 } // namespace
 
+// Runs every case, or the one named on the command line. Fails when a case
+// checked nothing, and when no case ran at all.
 int wmain(int argc, wchar_t** argv)
 {
     int passed = 0;
@@ -781,10 +789,13 @@ int wmain(int argc, wchar_t** argv)
     for (const Case& c : kCases) {
         if (argc > 1 && utf8(std::wstring_view(argv[1])) != c.name)
             continue;
+        g_caseChecks = 0;
         g_caseFailures = 0;
         std::printf("[ RUN      ] %s\n", c.name);
         std::fflush(stdout);
         c.run();
+        if (g_caseChecks == 0)
+            fail(__FILE__, __LINE__, "the case checked nothing");
         if (g_caseFailures == 0) {
             ++passed;
             std::printf("[       OK ] %s\n", c.name);
@@ -795,5 +806,9 @@ int wmain(int argc, wchar_t** argv)
         std::fflush(stdout);
     }
     std::printf("%d passed, %d failed\n", passed, failed);
+    if (passed + failed == 0) {
+        std::printf("no case ran\n");
+        return 1;
+    }
     return failed;
 }
