@@ -2,7 +2,7 @@
 // showing one line of Chinese in the same Song face at the same size, so the
 // CJK font load counts on both sides. Built with the same flags and carrying
 // the same first-paint hook (QHJ_REPORT_FIRST_PAINT).
-#include "app/qt/first_paint_report.h"
+#include "first_paint_report.h"
 
 #include <QApplication>
 #include <QFont>

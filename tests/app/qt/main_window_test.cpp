@@ -1,6 +1,7 @@
 // The Qt window in-process, on the offscreen platform: Form1 as described,
 // the keyboard, and the five commands through real clicks.
 #include "message_box_answerer.h"
+#include "app/qt/application.h"
 #include "app/qt/main_window.h"
 #include "support/expected_notices.h"
 #include "window/form1.h"
@@ -111,7 +112,7 @@ private:
 void MainWindowTest::initTestCase()
 {
     // As main() does.
-    qhj::app::qt::useSongFaceThroughout();
+    qhj::app::qt::setUpApplication();
 }
 
 void MainWindowTest::init()

@@ -1,10 +1,10 @@
-// For `make bench` only. With QHJ_REPORT_FIRST_PAINT set, the program prints
-// when its window's first paint is done the time since the process started
-// and its peak resident memory, then quits. The variable holds the launch time
+// For `make bench`'s start-up comparison. With QHJ_REPORT_FIRST_PAINT set, a
+// program prints, when its window's first paint is done, the time since the
+// process started and its peak resident memory, then quits. The variable holds the launch time
 // in nanoseconds since the epoch (`date +%s%N`); any other value falls back
 // on the kernel's start time of the process, which counts in 10 ms ticks.
-// Without the variable nothing happens. Header-only so that the bare
-// comparison window in bench/ carries exactly the same hook.
+// Without the variable nothing happens. Both qinghejian_first_paint and the
+// bare comparison window carry exactly this hook.
 #pragma once
 
 #include <QCoreApplication>
