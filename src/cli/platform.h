@@ -1,15 +1,14 @@
-// The process's standard streams, as the command needs them.
-//
-// POSIX: read(2) and write(2) on descriptors 0, 1 and 2, bytes as they are.
-// Windows: a console is read with ReadConsoleW and written with
-// WriteConsoleW, so Chinese shows correctly whatever the console's code
-// page; a redirected stream is read and written as UTF-8 bytes.
+// Where qinghejian-convert meets the system: its standard streams, and the
+// entry point that hands the arguments to runProgram (main.cpp). Each system
+// has its file, platform_posix.cpp or platform_windows.cpp, chosen by CMake.
 #pragma once
 
+#include "cli/convert_command.h"
 #include "cli/line_reader.h"
 #include "cli/output.h"
 
 #include <memory>
+#include <vector>
 
 namespace qhj::cli {
 
@@ -21,5 +20,8 @@ std::unique_ptr<Sink> standardError();
 // terminal, pipe or file), so that notices are best kept in order with the
 // results by writing both through one buffer.
 bool outputAndErrorShared();
+
+// The program on the standard streams; returns its exit status.
+int runProgram(const std::vector<Argument>& args);
 
 } // namespace qhj::cli

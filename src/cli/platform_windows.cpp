@@ -1,6 +1,10 @@
+// The standard streams and the entry point on Windows. A console is read
+// with ReadConsoleW and written with WriteConsoleW, so Chinese shows
+// correctly whatever the console's code page; a redirected stream is read
+// and written as UTF-8 bytes. Arguments come as UTF-16.
+#include "cli/console_decoder.h"
 #include "cli/platform.h"
 
-#ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -8,11 +12,6 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
-#else
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 #include <algorithm>
 #include <cstring>
@@ -22,51 +21,34 @@ namespace qhj::cli {
 
 namespace {
 
-#ifdef _WIN32
-
 bool isConsole(HANDLE handle)
 {
     DWORD mode = 0;
     return handle != nullptr && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
 }
 
-// A console gives UTF-16, handed on as UTF-8. A line starting with Ctrl+Z
-// ends the input, as it does for the console's own programs.
+// A console gives UTF-16, handed on as UTF-8 (see ConsoleDecoder).
 class ConsoleSource : public ByteSource {
 public:
     explicit ConsoleSource(HANDLE handle) : m_handle(handle) {}
 
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
-        while (m_pending.size() == m_taken && !m_ended) {
+        while (m_pending.size() == m_taken && !m_done) {
+            m_pending.clear();
+            m_taken = 0;
             wchar_t units[4096];
             DWORD count = 0;
             if (!ReadConsoleW(m_handle, units, 4096, &count, nullptr))
                 return -1;
             if (count == 0) {
-                m_ended = true;
+                m_decoder.finish(m_pending);
+                m_done = true;
                 break;
             }
-            m_pending.clear();
-            m_taken = 0;
-            std::wstring text(m_carry);
-            m_carry.clear();
-            text.append(units, count);
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                if (text[i] == L'\x1A' && (i == 0 ? m_atLineStart : text[i - 1] == L'\n')) {
-                    text.resize(i);
-                    m_ended = true;
-                    break;
-                }
-            }
-            // Keep a high surrogate whose partner has not come yet.
-            if (!m_ended && !text.empty() && text.back() >= 0xD800 && text.back() < 0xDC00) {
-                m_carry = text.back();
-                text.pop_back();
-            }
-            if (!text.empty())
-                m_atLineStart = text.back() == L'\n';
-            append(text);
+            std::u16string text(units, units + count);
+            m_decoder.feed(text, m_pending);
+            m_done = m_decoder.ended();
         }
         const std::size_t n = std::min(size, m_pending.size() - m_taken);
         std::memcpy(buffer, m_pending.data() + m_taken, n);
@@ -75,23 +57,11 @@ public:
     }
 
 private:
-    void append(const std::wstring& text)
-    {
-        if (text.empty())
-            return;
-        const int length = static_cast<int>(text.size());
-        const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-        const std::size_t at = m_pending.size();
-        m_pending.resize(at + static_cast<std::size_t>(bytes));
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, m_pending.data() + at, bytes, nullptr, nullptr);
-    }
-
     HANDLE m_handle;
+    ConsoleDecoder m_decoder;
     std::string m_pending;
     std::size_t m_taken = 0;
-    std::wstring m_carry;
-    bool m_atLineStart = true;
-    bool m_ended = false;
+    bool m_done = false;
 };
 
 class FileSource : public ByteSource {
@@ -171,50 +141,7 @@ std::unique_ptr<Sink> sinkFor(DWORD which)
     return std::make_unique<FileSink>(handle);
 }
 
-#else
-
-class DescriptorSource : public ByteSource {
-public:
-    std::ptrdiff_t read(char* buffer, std::size_t size) override
-    {
-        for (;;) {
-            const ssize_t n = ::read(STDIN_FILENO, buffer, size);
-            if (n >= 0)
-                return n;
-            if (errno == EBADF)
-                return 0; // no standard input at all: an empty one
-            if (errno != EINTR)
-                return -1;
-        }
-    }
-};
-
-class DescriptorSink : public Sink {
-public:
-    explicit DescriptorSink(int fd) : m_fd(fd) {}
-
-    bool write(std::string_view bytes) override
-    {
-        while (!bytes.empty()) {
-            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return false;
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
-        return true;
-    }
-
-private:
-    int m_fd;
-};
-
-#endif
-
 } // namespace
-
-#ifdef _WIN32
 
 std::unique_ptr<ByteSource> standardInput()
 {
@@ -252,31 +179,17 @@ bool outputAndErrorShared()
         && std::memcmp(&a.FileId, &b.FileId, sizeof a.FileId) == 0;
 }
 
-#else
-
-std::unique_ptr<ByteSource> standardInput()
-{
-    return std::make_unique<DescriptorSource>();
-}
-
-std::unique_ptr<Sink> standardOutput()
-{
-    return std::make_unique<DescriptorSink>(STDOUT_FILENO);
-}
-
-std::unique_ptr<Sink> standardError()
-{
-    return std::make_unique<DescriptorSink>(STDERR_FILENO);
-}
-
-bool outputAndErrorShared()
-{
-    struct stat out{};
-    struct stat err{};
-    return fstat(STDOUT_FILENO, &out) == 0 && fstat(STDERR_FILENO, &err) == 0
-        && out.st_dev == err.st_dev && out.st_ino == err.st_ino;
-}
-
-#endif
-
 } // namespace qhj::cli
+
+// MinGW links this entry with -municode.
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<qhj::cli::Argument> args;
+    for (int i = 1; i < argc; ++i) {
+        qhj::cli::Argument arg;
+        for (const wchar_t* c = argv[i]; *c != L'\0'; ++c)
+            arg.text += static_cast<char16_t>(*c);
+        args.push_back(std::move(arg));
+    }
+    return qhj::cli::runProgram(args);
+}

@@ -1,0 +1,29 @@
+// What a Windows console gives ReadConsoleW, turned into the UTF-8 bytes the
+// line reader takes. Plain C++, so it is tested on every system.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qhj::cli {
+
+// Fed the UTF-16 units of each read in turn. A high surrogate at the end of
+// one read waits for its partner in the next; one left alone becomes U+FFFD
+// as any unpaired surrogate does. Ctrl+Z at the start of a line ends the
+// input, as it does for the console's own programs; nothing after it counts.
+class ConsoleDecoder {
+public:
+    // Appends the UTF-8 of `units` to `out`.
+    void feed(std::u16string_view units, std::string& out);
+    // The console has nothing more: what was held back goes to `out`.
+    void finish(std::string& out);
+    // Whether a Ctrl+Z ended the input.
+    bool ended() const { return m_ended; }
+
+private:
+    std::u16string m_text;
+    bool m_atLineStart = true;
+    bool m_ended = false;
+};
+
+} // namespace qhj::cli

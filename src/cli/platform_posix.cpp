@@ -1,0 +1,89 @@
+// The standard streams and the entry point on POSIX systems: read(2) and
+// write(2) on descriptors 0, 1 and 2, bytes as they are, and arguments taken
+// as UTF-8.
+#include "cli/platform.h"
+#include "cli/utf8.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qhj::cli {
+
+namespace {
+
+class DescriptorSource : public ByteSource {
+public:
+    std::ptrdiff_t read(char* buffer, std::size_t size) override
+    {
+        for (;;) {
+            const ssize_t n = ::read(STDIN_FILENO, buffer, size);
+            if (n >= 0)
+                return n;
+            if (errno == EBADF)
+                return 0; // no standard input at all: an empty one
+            if (errno != EINTR)
+                return -1;
+        }
+    }
+};
+
+class DescriptorSink : public Sink {
+public:
+    explicit DescriptorSink(int fd) : m_fd(fd) {}
+
+    bool write(std::string_view bytes) override
+    {
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+std::unique_ptr<ByteSource> standardInput()
+{
+    return std::make_unique<DescriptorSource>();
+}
+
+std::unique_ptr<Sink> standardOutput()
+{
+    return std::make_unique<DescriptorSink>(STDOUT_FILENO);
+}
+
+std::unique_ptr<Sink> standardError()
+{
+    return std::make_unique<DescriptorSink>(STDERR_FILENO);
+}
+
+bool outputAndErrorShared()
+{
+    struct stat out{};
+    struct stat err{};
+    return fstat(STDOUT_FILENO, &out) == 0 && fstat(STDERR_FILENO, &err) == 0
+        && out.st_dev == err.st_dev && out.st_ino == err.st_ino;
+}
+
+} // namespace qhj::cli
+
+// An argument that is not UTF-8 fails as an amount.
+int main(int argc, char** argv)
+{
+    std::vector<qhj::cli::Argument> args;
+    for (int i = 1; i < argc; ++i) {
+        qhj::cli::Argument arg;
+        arg.valid = qhj::cli::decodeUtf8(argv[i], arg.text);
+        args.push_back(std::move(arg));
+    }
+    return qhj::cli::runProgram(args);
+}
