@@ -18,8 +18,8 @@ imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | 
 echo "imports: $imports"
 echo "bare window for comparison: $(stat -c %s "$bare") bytes, imports $(x86_64-w64-mingw32-objdump -p "$bare" | sed -n 's/^\s*DLL Name: //p' | tr '\n' ' ')"
 
-source tests/e2e/support/display.sh
-source tests/wine/support/wine.sh
+source scripts/lib/display.sh
+source scripts/lib/wine.sh
 qhj_wine_env "$PWD/build-windows/wine-prefix"
 start_private_display
 trap 'qhj_wine_kill; stop_private_display' EXIT

@@ -41,7 +41,7 @@ scripts/bench-windows.sh
 echo
 echo "== Start-up and memory under Xvfb, median of ${QHJ_BENCH_RUNS:-5} runs"
 export LC_ALL=C.UTF-8
-source tests/e2e/support/display.sh
+source scripts/lib/display.sh
 trap stop_private_display EXIT
 start_private_display
 

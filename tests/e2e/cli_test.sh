@@ -37,13 +37,7 @@ esac
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-passed=0
-failed=0
-
-fail() {
-    echo "FAIL: $1" >&2
-    failed=$((failed + 1))
-}
+source "$(dirname "$0")/harness/checks.sh"
 
 # run STDIN ARG...: runs the program with the bytes STDIN on its standard
 # input; leaves $status and the files out and err (CRs of CRLF taken off).
@@ -83,7 +77,7 @@ check() {
     same "$work/err" "$want_err" || ok=0
     [ "$status" -eq "$want_status" ] || ok=0
     if [ $ok -eq 1 ]; then
-        passed=$((passed + 1))
+        pass "$name"
     else
         fail "$name (status $status, expected $want_status)"
         show "stdout" "$work/out"
@@ -124,7 +118,7 @@ check "unknown option" "" 2 "" "$U1“--standart”$N$U2$N" -- 5 --standart
 run "" --help
 if [ "$status" -eq 0 ] && grep -q '^用法：qinghejian-convert \[--standard\] \[金额…\]$' "$work/out" \
     && grep -q -- '--standard 1680.32 100' "$work/out" && [ ! -s "$work/err" ]; then
-    passed=$((passed + 1))
+    pass "help"
 else
     fail "help"
     show "stdout" "$work/out"
@@ -148,7 +142,7 @@ if [ $windows -eq 1 ]; then
     run "" 1 1.234
     if printf '壹圆整\r\n壹圆贰角叁分整\r\n' | cmp -s - "$work/out.raw" \
         && printf '第2行：%s\r\n' "$W" | cmp -s - "$work/err.raw"; then
-        passed=$((passed + 1))
+        pass "CRLF line ends on Windows"
     else
         fail "CRLF line ends on Windows"
     fi
@@ -160,7 +154,7 @@ printf '1.234\n12a\n5\n' >"$work/in"
 status=$?
 sed 's/\r$//' "$work/both.raw" >"$work/both"
 if [ "$status" -eq 1 ] && same "$work/both" "第1行：$W${N}壹圆贰角叁分整${N}第2行：$F${N}${N}伍圆整$N"; then
-    passed=$((passed + 1))
+    pass "notices before their line when both go to one file"
 else
     fail "notices before their line when both go to one file"
     show "output" "$work/both"
@@ -178,7 +172,7 @@ exec {convert[1]}>&-
 wait "$convert_pid" 2>/dev/null
 status=$?
 if [ "${answered%$'\r'}" = "壹佰元整" ] && [ "${second%$'\r'}" = "伍分" ] && [ "$status" -eq 0 ]; then
-    passed=$((passed + 1))
+    pass "each answer before the next line is sent"
 else
     fail "each answer before the next line is sent (got '$answered', '$second', status $status)"
 fi
@@ -193,7 +187,7 @@ first=$(sed -n '1p' "$work/many.out" | tr -d '\r')
 last=$(sed -n '200000p' "$work/many.out" | tr -d '\r')
 if [ "$status" -eq 0 ] && [ "$lines" -eq 200000 ] && [ ! -s "$work/many.err" ] \
     && [ "$first" = "零元整" ] && [ "$last" = "壹佰叁拾玖万玖仟玖佰玖拾叁元玖角玖分" ]; then
-    passed=$((passed + 1))
+    pass "200000 lines"
 else
     fail "200000 lines (status $status, $lines lines, first '$first', last '$last')"
 fi
@@ -213,7 +207,7 @@ check_long() {
     sed 's/\r$//' "$work/out.raw" >"$work/out"
     sed 's/\r$//' "$work/err.raw" >"$work/err"
     if [ "$status" -eq "$want_status" ] && same "$work/out" "$want_out" && same "$work/err" "$want_err"; then
-        passed=$((passed + 1))
+        pass "$name"
     else
         fail "$name (status $status)"
         show "stdout" "$work/out"
@@ -231,11 +225,10 @@ if [ -n "${digits_rss:-}" ] && [ ${#runner[@]} -eq 0 ]; then
     /usr/bin/time -f '%M' -o "$work/rss" "$program" <"$work/in" >/dev/null 2>&1
     small_rss=$(tail -n 1 "$work/rss")
     if [ $((digits_rss - small_rss)) -lt 16384 ]; then
-        passed=$((passed + 1))
+        pass "constant memory: ${digits_rss} KiB for a 64 MiB line, ${small_rss} KiB for one amount"
     else
         fail "constant memory: ${digits_rss} KiB for a 64 MiB line, ${small_rss} KiB for one amount"
     fi
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -2,7 +2,7 @@
 # qinghejian.exe is statically linked: it imports Windows system DLLs only,
 # so nothing has to be shipped beside it, and it is a GUI program.
 set -euo pipefail
-source "$QHJ_SOURCE_DIR/tests/wine/support/checks.sh"
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
 
 exe=$QHJ_WINDOWS_BIN/qinghejian.exe
 check "qinghejian.exe exists" test -f "$exe"

@@ -2,9 +2,9 @@
 # Fixture: a fresh Wine prefix in the build tree with the settings the tests
 # need (no window manager decorations, CJK fallback fonts, Marlett).
 set -euo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/support/display.sh"
-source "$QHJ_SOURCE_DIR/tests/wine/support/wine.sh"
-source "$QHJ_SOURCE_DIR/tests/wine/support/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/display.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/wine.sh"
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
 
 qhj_wine_env "$QHJ_WINE_PREFIX"
 start_private_display

@@ -5,10 +5,8 @@
 #   qhj_wine_make_prefix    makes the prefix anew (about 15 s): wineboot,
 #                           registry settings, marlett.ttf
 #   qhj_wine_kill           ends every process of this prefix and its server
-#   qhj_wine_start EXE...   starts a Windows program in the background and
-#                           sets QHJ_WINE_PID
 #
-# The caller provides the display (tests/e2e/support/display.sh).
+# The caller provides the display (scripts/lib/display.sh).
 
 qhj_wine_env() {
     export WINEPREFIX=$1
@@ -84,9 +82,4 @@ REG
     done
     # The registry is written when the server ends.
     wineserver -w >/dev/null 2>&1 || true
-}
-
-qhj_wine_start() {
-    wine "$@" >/dev/null 2>&1 &
-    QHJ_WINE_PID=$!
 }

@@ -1,4 +1,5 @@
-# Sourced by the end-to-end tests: a private Xvfb display of their own.
+# Sourced by `make run` without a desktop, by `make bench` and by the
+# end-to-end tests: a private Xvfb display of their own.
 #
 #   start_private_display   starts Xvfb on the first free number from 100 up,
 #                           waits until it answers, exports DISPLAY

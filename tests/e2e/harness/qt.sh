@@ -1,0 +1,50 @@
+# The harness's Qt back end: the Linux program (QHJ_APP) on a private Xvfb
+# display, with no window manager, so its X window is Form1's menu bar over
+# the client area with no frame around them.
+
+source "$QHJ_SOURCE_DIR/scripts/lib/display.sh"
+
+backend_session_start() {
+    start_private_display "${SCREEN_W}x${SCREEN_H}x24"
+}
+
+backend_session_stop() {
+    stop_private_display
+}
+
+backend_launch() {
+    "$QHJ_APP" >"$PROGRAM_LOG" 2>&1 &
+    PROGRAM_PID=$!
+}
+
+backend_client_origin() {
+    CLIENT_X=$WINDOW_X
+    CLIENT_Y=$((WINDOW_Y + WINDOW_H - FORM1_CLIENT_HEIGHT))
+}
+
+# What a window manager does for a new window: give it the keyboard, which
+# makes Qt take it for the active window.
+backend_activate() {
+    xdotool windowfocus --sync "$PROGRAM_WINDOW"
+}
+
+# Opens the menu with the mouse on its title in the menu bar; the popup,
+# titled with the menu's caption, takes the keyboard once it is open.
+backend_choose_menu_item() {
+    local n
+    xdotool mousemove "$((CLIENT_X + 20))" "$(((WINDOW_Y + CLIENT_Y) / 2))" click 1
+    [ -n "$(find_window "^${FORM1_MENU_CAPTION}\$" 10)" ] || { fail "the menu ${FORM1_MENU_CAPTION} opens"; return 1; }
+    for ((n = 0; n < $1; n++)); do xdotool key Down; done
+    xdotool key Return
+}
+
+backend_answer() {
+    xdotool windowfocus --sync "$1" key Return
+}
+
+# Without a window manager nobody closes a window for the user; the Qt
+# test closes it in-process. Qt's clipboard goes with the program when no
+# clipboard manager runs.
+backend_can() {
+    return 1
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs one end-to-end scenario against one program, contained (see
+# contained.sh):
+#
+#   run_scenario.sh qt|wine SCENARIO
+#
+# SCENARIO is a file of tests/e2e/scenarios/, written once for both.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+case ${1:-} in
+qt | wine) ;;
+*) echo "usage: $0 qt|wine SCENARIO" >&2; exit 2 ;;
+esac
+
+QHJ_E2E_BACKEND=$1 QHJ_HARNESS_DIR=$here QHJ_SCENARIO=$2 exec "$here/contained.sh" bash -c '
+    set -uo pipefail
+    source "$QHJ_HARNESS_DIR/$QHJ_E2E_BACKEND.sh"
+    source "$QHJ_HARNESS_DIR/harness.sh"
+    session_start
+    source "$QHJ_SCENARIO"
+    finish'
