@@ -20,7 +20,7 @@ public:
     ControlFonts& operator=(ControlFonts&& other) noexcept;
 
     // The font of the control at `index` in Form1.controls.
-    HFONT at(std::size_t index) const { return m_fonts[index]; }
+    HFONT forControl(std::size_t index) const { return m_fonts[index]; }
 
 private:
     void release();

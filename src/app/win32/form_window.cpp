@@ -189,7 +189,7 @@ void FormWindow::createControls()
                                      reinterpret_cast<HMENU>(id), m_instance, nullptr);
         if (!child)
             continue;
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.at(i)), FALSE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.forControl(i)), FALSE);
         if (entry.kind == ControlKind::kTextBox)
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0); // 0: as long as the system allows
         m_controls[i] = child;
@@ -200,7 +200,7 @@ void FormWindow::placeControls()
 {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const window::PixelRect rect = window::pixelRect(Form1.controls[i], m_dpi);
-        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.at(i)), FALSE);
+        SendMessageW(m_controls[i], WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.forControl(i)), FALSE);
         SetWindowPos(m_controls[i], nullptr, rect.left, rect.top, rect.width, rect.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
