@@ -1,4 +1,6 @@
 #include "conversion/amount_conversion.h"
+#include "conversion/capital_reader.h"
+#include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
 
 #include <benchmark/benchmark.h>
@@ -57,6 +59,26 @@ void convertZerosStandard(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertZerosStandard);
+
+// Reading the capitals back: the window's form and the standard one.
+void readCapitals(benchmark::State& state)
+{
+    const std::u16string_view text =
+        state.range(0) == 0 ? u"壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整" : u"壹拾贰万叁仟肆佰伍拾陆元柒角捌分";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qhj::conversion::ReadCapitals(text));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(readCapitals)->ArgName("standard")->Arg(0)->Arg(1);
+
+void checkPair(benchmark::State& state)
+{
+    SilentBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qhj::conversion::CheckPair(u"1680.32", u"壹仟陆佰捌拾元零叁角贰分", box));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(checkPair);
 
 std::u16string hugeInput(int kind)
 {

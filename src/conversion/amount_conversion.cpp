@@ -24,15 +24,6 @@ std::u16string_view capitalDigit(char16_t checkedDigit)
 
 } // namespace
 
-int digitValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'０' && c <= u'９')
-        return c - u'０';
-    return -1;
-}
-
 std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::MessageBox& box)
 {
     const std::size_t point = input.find(u'.');

@@ -64,7 +64,14 @@ inline constexpr NoticeText kFailureNotice{
 
 // The value of a decimal digit, ASCII "0"-"9" or full-width "０"-"９" as
 // Chinese input methods type them; -1 for anything else.
-int digitValue(char16_t c);
+constexpr int digitValue(char16_t c)
+{
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'０' && c <= u'９')
+        return c - u'０';
+    return -1;
+}
 
 // An amount that has passed the input rules: both parts consist of decimal
 // digits only (see digitValue), the integer part of at most twelve, the

@@ -1,19 +1,22 @@
 // Feeds ConvertAmount arbitrary text and checks what must hold for any input:
-// the result is empty or a well-formed capital amount that reads back to the
-// input's digits, and the notices come in one of the orders that can happen.
+// the result is empty or writes every digit typed and reads back to the
+// input's value, and the notices come in one of the orders that can happen.
 // ConvertAmountStandard gets the same text and must show the same notices,
-// fail on the same inputs and otherwise give the standard form of the same
-// amount.
+// fail on the same inputs and otherwise give a text that reads back to the
+// same value and breaks no rule. The same text read as capitals must either
+// give a value in range that survives being written again, or say where and
+// why it cannot be read.
 #include "cli/utf8.h"
 #include "conversion/amount_conversion.h"
+#include "conversion/capital_reader.h"
+#include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
 
-#include "support/capital_reader.h"
 #include "support/recording_runtime.h"
-#include "support/standard_reader.h"
 
 #include <cstdint>
 #include <cstdlib>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -44,6 +47,61 @@ std::u16string decode(const std::uint8_t* data, std::size_t size)
     std::fprintf(stderr, "invariant broken: %s for input \"%s\"\n", what,
                  qhj::testing::toUtf8(input).c_str());
     std::abort();
+}
+
+using qhj::conversion::Amount;
+
+struct WrittenForm {
+    std::u16string_view text;
+    unsigned allowedFindings;
+};
+
+constexpr unsigned kCloseAfterFen = static_cast<unsigned>(qhj::conversion::Finding::kCloseAfterFen);
+
+int digit(char16_t c)
+{
+    return c >= u'０' ? c - u'０' : c - u'0';
+}
+
+// The value of digits that have passed the input rules, read here apart
+// from the product's own reading of them.
+Amount valueOf(std::u16string_view integer, std::u16string_view fraction)
+{
+    Amount amount;
+    for (const char16_t c : integer)
+        amount.yuan = amount.yuan * 10 + static_cast<std::uint64_t>(digit(c));
+    amount.jiao = fraction.size() > 0 ? digit(fraction[0]) : 0;
+    amount.fen = fraction.size() > 1 ? digit(fraction[1]) : 0;
+    return amount;
+}
+
+// Any text, read as capitals: a readable one holds a value in range that
+// its figures, written out again, give back; an unreadable one points into
+// the text, or just past it.
+void checkReader(const std::u16string& text)
+{
+    const qhj::conversion::CapitalReading reading = qhj::conversion::ReadCapitals(text);
+    if (!reading.readable) {
+        if (reading.position < 1 || reading.position > text.size() + 1 || reading.reason.empty())
+            fail("an unreadable text without a position and a reason", text);
+        return;
+    }
+    // Only the characters of amounts, after an optional 人民币.
+    constexpr std::u16string_view kAmountCharacters = u"零壹贰貳叁參肆伍陆陸柒捌玖拾佰仟万萬亿億元圆圓角分整正";
+    const std::u16string_view body = text.starts_with(u"人民币") ? std::u16string_view(text).substr(3) : text;
+    if (body.find_first_not_of(kAmountCharacters) != std::u16string_view::npos)
+        fail("a text with other characters is read", text);
+    const Amount& a = reading.amount;
+    if (a.yuan > 999'999'999'999ULL || a.jiao < 0 || a.jiao > 9 || a.fen < 0 || a.fen > 9)
+        fail("a reading out of range", text);
+    const std::string digits = std::to_string(a.yuan) + "." + std::to_string(a.jiao) + std::to_string(a.fen);
+    const std::u16string figures(digits.begin(), digits.end());
+    qhj::testing::RecordingRuntime rt;
+    const qhj::conversion::PairCheck check = qhj::conversion::CheckPair(figures, text, rt);
+    if (check.verdict != qhj::conversion::Verdict::kAgree)
+        fail("a reading does not agree with its own figures", text);
+    if (qhj::conversion::ReadCapitals(qhj::conversion::ConvertAmountStandard(figures, rt)).amount != a)
+        fail("a reading does not survive being written again", text);
 }
 
 bool shows(const qhj::testing::ShownBox& box, const qhj::conversion::NoticeText& notice)
@@ -81,24 +139,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("the standard form shows other notices", input);
     if (standard.empty() != result.empty())
         fail("the standard form fails on other inputs", input);
-    if (!standard.empty()) {
-        const auto amount = qhj::testing::amountOf(input);
-        if (!amount || qhj::testing::readStandardAmount(standard) != amount)
-            fail("the standard form does not read back to the amount", input);
-    }
+    checkReader(input);
     if (result.empty())
         return 0;
 
-    const auto read = qhj::testing::readCapitalAmount(result);
-    if (!read)
-        fail("the result is not a positional capital amount", input);
     const std::u16string integer = input.substr(0, point);
     const std::u16string fraction = point == std::u16string::npos ? u"" : input.substr(point + 1);
-    if (read->integerDigits != qhj::testing::asciiDigits(integer))
-        fail("the integer digits do not read back", input);
-    if (read->fractionDigits != qhj::testing::asciiDigits(fraction.substr(0, 2)))
-        fail("the fraction digits do not read back", input);
     if (warned != (fraction.size() > 2))
         fail("the extra-decimals warning does not match the fraction", input);
+    // The window's form: a digit and a unit for every place typed, then 整.
+    if (result.size() != 2 * (integer.size() + std::min<std::size_t>(fraction.size(), 2)) + 1)
+        fail("the window's form does not write every digit typed", input);
+    const Amount typed = valueOf(integer, fraction);
+    const WrittenForm read[] = {{result, kCloseAfterFen}, {standard, 0}};
+    for (const auto& [text, allowed] : read) {
+        const qhj::conversion::CapitalReading reading = qhj::conversion::ReadCapitals(text);
+        if (!reading.readable || reading.amount != typed)
+            fail("a written form does not read back to the amount typed", input);
+        qhj::testing::RecordingRuntime checkRt;
+        const qhj::conversion::PairCheck check = qhj::conversion::CheckPair(input, text, checkRt);
+        if (check.verdict != qhj::conversion::Verdict::kAgree || (check.findings & ~allowed) != 0)
+            fail("a written form breaks a rule it should keep", input);
+    }
     return 0;
 }

@@ -1,0 +1,359 @@
+#include "conversion/capital_reader.h"
+
+#include <array>
+
+namespace qhj::conversion {
+
+namespace {
+
+constexpr std::u16string_view kPrefix = u"人民币";
+
+constexpr std::u16string_view kNoAmount = u"没有金额";
+constexpr std::u16string_view kNotCapitalDigit = u"不是大写数字";
+constexpr std::u16string_view kNotCapitalUnit = u"不是大写单位";
+constexpr std::u16string_view kMaoForJiao = u"应写“角”，不写“毛”";
+constexpr std::u16string_view kLingForZero = u"应写“零”，不写“另”";
+constexpr std::u16string_view kNotAmountText = u"不是金额用字";
+constexpr std::u16string_view kUnitOutOfOrder = u"单位重复或次序不对";
+constexpr std::u16string_view kDigitWithoutUnit = u"数字后缺少单位";
+constexpr std::u16string_view kUnitWithoutDigit = u"单位前缺少数字";
+constexpr std::u16string_view kTooManyDigits = u"整数超过十二位";
+constexpr std::u16string_view kTextAfterClose = u"“整”（“正”）字后还有文字";
+constexpr std::u16string_view kNoYuan = u"缺少“元”";
+
+// kOther first: a zeroed entry of the table below is a character that is
+// none of the others.
+enum class Kind : unsigned char {
+    kOther,
+    kDigit,      // value: 0-9
+    kPlace,      // value: 1 拾, 2 佰, 3 仟
+    kGroup,      // value: 1 万, 2 亿
+    kYuan,
+    kJiao,
+    kFen,
+    kClose,
+    kLowerDigit, // 一 二 两 … 〇, Arabic digits
+    kLowerUnit,  // 十 百 千
+    kMao,
+    kLing,
+};
+
+struct Token {
+    Kind kind = Kind::kOther;
+    unsigned char value = 0;
+};
+
+struct Entry {
+    char16_t c;
+    Token token;
+};
+
+constexpr Entry kCharacters[] = {
+    {u'零', {Kind::kDigit, 0}}, {u'壹', {Kind::kDigit, 1}}, {u'贰', {Kind::kDigit, 2}},
+    {u'貳', {Kind::kDigit, 2}}, {u'叁', {Kind::kDigit, 3}}, {u'參', {Kind::kDigit, 3}},
+    {u'肆', {Kind::kDigit, 4}}, {u'伍', {Kind::kDigit, 5}}, {u'陆', {Kind::kDigit, 6}},
+    {u'陸', {Kind::kDigit, 6}}, {u'柒', {Kind::kDigit, 7}}, {u'捌', {Kind::kDigit, 8}},
+    {u'玖', {Kind::kDigit, 9}}, {u'拾', {Kind::kPlace, 1}}, {u'佰', {Kind::kPlace, 2}},
+    {u'仟', {Kind::kPlace, 3}}, {u'万', {Kind::kGroup, 1}}, {u'萬', {Kind::kGroup, 1}},
+    {u'亿', {Kind::kGroup, 2}}, {u'億', {Kind::kGroup, 2}}, {u'元', {Kind::kYuan}},
+    {u'圆', {Kind::kYuan}}, {u'圓', {Kind::kYuan}}, {u'角', {Kind::kJiao}},
+    {u'分', {Kind::kFen}}, {u'整', {Kind::kClose}}, {u'正', {Kind::kClose}},
+    {u'一', {Kind::kLowerDigit}}, {u'二', {Kind::kLowerDigit}}, {u'两', {Kind::kLowerDigit}},
+    {u'三', {Kind::kLowerDigit}}, {u'四', {Kind::kLowerDigit}}, {u'五', {Kind::kLowerDigit}},
+    {u'六', {Kind::kLowerDigit}}, {u'七', {Kind::kLowerDigit}}, {u'八', {Kind::kLowerDigit}},
+    {u'九', {Kind::kLowerDigit}}, {u'〇', {Kind::kLowerDigit}}, {u'廿', {Kind::kLowerDigit}},
+    {u'卅', {Kind::kLowerDigit}}, {u'念', {Kind::kLowerDigit}}, {u'十', {Kind::kLowerUnit}},
+    {u'百', {Kind::kLowerUnit}}, {u'千', {Kind::kLowerUnit}}, {u'毛', {Kind::kMao}},
+    {u'另', {Kind::kLing}},
+};
+
+// The characters above, and the ASCII and full-width digits, looked up in
+// two steps: the high byte of a code unit picks one of a few pages of 256
+// entries, and the low byte the entry. Page 0 is empty: every other
+// character is kOther.
+struct CharacterTable {
+    std::array<unsigned char, 256> pageOf{};
+    std::array<std::array<Token, 256>, 32> pages{};
+};
+
+constexpr CharacterTable kTable = [] {
+    CharacterTable table;
+    int used = 1;
+    const auto put = [&table, &used](char16_t c, Token token) {
+        const std::size_t high = c >> 8;
+        if (table.pageOf[high] == 0)
+            table.pageOf[high] = static_cast<unsigned char>(used++);
+        table.pages.at(table.pageOf[high])[c & 0xFF] = token;
+    };
+    for (const Entry& entry : kCharacters)
+        put(entry.c, entry.token);
+    for (char16_t d = 0; d < 10; ++d) {
+        put(static_cast<char16_t>(u'0' + d), {Kind::kLowerDigit});
+        put(static_cast<char16_t>(u'０' + d), {Kind::kLowerDigit});
+    }
+    return table;
+}();
+
+Token classify(char16_t c)
+{
+    return kTable.pages[kTable.pageOf[c >> 8]][c & 0xFF];
+}
+
+// Why a character that is none of the capitals cannot be read.
+std::u16string_view refusal(Kind kind)
+{
+    switch (kind) {
+    case Kind::kLowerDigit: return kNotCapitalDigit;
+    case Kind::kLowerUnit: return kNotCapitalUnit;
+    case Kind::kMao: return kMaoForJiao;
+    case Kind::kLing: return kLingForZero;
+    default: return kNotAmountText;
+    }
+}
+
+// Where the reader stands between two characters.
+enum class Stage : unsigned char {
+    kInteger,  // in the integer part: groups closed by 亿, 万 or 元
+    kAfterYuan,
+    kAfterJiao,
+    kAfterFen,
+    kClosed,
+};
+
+constexpr int kNoGroup = 3; // above 亿 (2), 万 (1) and 元 (0)
+constexpr unsigned kIntegerBits = 0x3FFC; // places 0 to 11
+constexpr int kNoPlace = 4; // above 仟 (3) in a group
+
+class Reader {
+public:
+    explicit Reader(std::u16string_view text) : m_text(text) {}
+
+    CapitalReading read();
+
+private:
+    bool fail(std::size_t index, std::u16string_view reason)
+    {
+        m_result.position = index + 1;
+        m_result.reason = reason;
+        return false;
+    }
+
+    bool digit(int value, std::size_t index);
+    bool place(int value, std::size_t index);
+    bool group(int value, std::size_t index);
+    bool fraction(int place, std::size_t index);
+    bool close(std::size_t index);
+    bool end();
+
+    // Gives the pending digit the place `value` of the current group.
+    void placeInGroup(int value);
+    // Notes the digit of 角 or 分, place `at`.
+    void placed(int digit, int at);
+    bool integerStarted() const { return m_groupUsed || m_lastGroup != kNoGroup; }
+
+    std::u16string_view m_text;
+    CapitalReading m_result;
+    Stage m_stage = Stage::kInteger;
+    int m_pending = -1; // a digit read and not yet given its unit
+    std::size_t m_pendingIndex = 0;
+    bool m_zeroSince = false; // a 零 since the last non-zero digit
+    bool m_anything = false;  // some digit or unit read
+
+    // The group being read: its digits by place, the lowest place used so
+    // far, and which of its places hold non-zero digits written after a 零.
+    std::array<int, 4> m_groupDigits{};
+    int m_groupPlace = kNoPlace;
+    bool m_groupUsed = false;
+    // Bits as in Spelling, for the group's places 0 to 3.
+    unsigned m_groupNonZero = 0;
+    unsigned m_groupZeroAbove = 0;
+    int m_lastGroup = kNoGroup;
+    bool m_sawYi = false;
+};
+
+CapitalReading Reader::read()
+{
+    std::size_t i = 0;
+    if (m_text.size() >= kPrefix.size() && m_text[0] == kPrefix[0] && m_text[1] == kPrefix[1]
+        && m_text[2] == kPrefix[2])
+        i = kPrefix.size();
+    for (; i < m_text.size(); ++i) {
+        if (m_stage == Stage::kClosed) {
+            fail(i, kTextAfterClose);
+            return m_result;
+        }
+        // Tested in order of how often they come, as conditional branches:
+        // a jump table's one indirect branch is mispredicted at nearly every
+        // character of text that alternates digits and units.
+        const Token token = classify(m_text[i]);
+        bool ok = true;
+        if (token.kind == Kind::kDigit)
+            ok = digit(token.value, i);
+        else if (token.kind == Kind::kPlace)
+            ok = place(token.value, i);
+        else if (token.kind == Kind::kGroup)
+            ok = group(token.value, i);
+        else if (token.kind == Kind::kYuan)
+            ok = group(0, i);
+        else if (token.kind == Kind::kJiao)
+            ok = fraction(-1, i);
+        else if (token.kind == Kind::kFen)
+            ok = fraction(-2, i);
+        else if (token.kind == Kind::kClose)
+            ok = close(i);
+        else
+            ok = fail(i, refusal(token.kind));
+        if (!ok)
+            return m_result;
+    }
+    m_result.readable = end();
+    return m_result;
+}
+
+bool Reader::digit(int value, std::size_t index)
+{
+    if (m_pending > 0)
+        return fail(m_pendingIndex, kDigitWithoutUnit);
+    if (m_pending == 0)
+        m_zeroSince = true; // a 零 on its own: the zeros between two digits
+    m_pending = value;
+    m_pendingIndex = index;
+    m_anything = true;
+    return true;
+}
+
+void Reader::placed(int digit, int at)
+{
+    if (digit == 0) {
+        m_zeroSince = true;
+        return;
+    }
+    m_result.spelling.nonZeroPlaces |= placeBit(at);
+    if (m_zeroSince)
+        m_result.spelling.zeroWrittenAbove |= placeBit(at);
+    m_zeroSince = false;
+}
+
+void Reader::placeInGroup(int value)
+{
+    m_groupDigits[static_cast<std::size_t>(value)] = m_pending;
+    if (m_pending != 0) {
+        m_groupNonZero |= placeBit(value);
+        if (m_zeroSince)
+            m_groupZeroAbove |= placeBit(value);
+        m_zeroSince = false;
+    } else {
+        m_zeroSince = true;
+    }
+    m_groupPlace = value;
+    m_groupUsed = true;
+    m_pending = -1;
+}
+
+bool Reader::place(int value, std::size_t index)
+{
+    if (m_stage != Stage::kInteger)
+        return fail(index, kUnitOutOfOrder);
+    if (m_pending < 0) {
+        // 拾元整 for ten: the 壹 left out, which the rules do not allow but
+        // which reads plainly.
+        if (value != 1 || m_anything)
+            return fail(index, kUnitWithoutDigit);
+        m_result.spelling.bareLeadingShi = true;
+        m_pending = 1;
+    }
+    if (value >= m_groupPlace)
+        return fail(index, kUnitOutOfOrder);
+    m_anything = true;
+    placeInGroup(value);
+    return true;
+}
+
+// 亿 (2), 万 (1) or 元 (0) closes the group it follows.
+bool Reader::group(int value, std::size_t index)
+{
+    if (m_stage != Stage::kInteger)
+        return fail(index, kUnitOutOfOrder);
+    if (value >= m_lastGroup) {
+        // 万亿: a thirteenth digit or more.
+        const bool tooLong = value == 2 && m_lastGroup == 1 && !m_sawYi;
+        return fail(index, tooLong ? kTooManyDigits : kUnitOutOfOrder);
+    }
+    if (m_pending >= 0)
+        placeInGroup(0);
+    else if (!m_groupUsed && (value != 0 || !integerStarted()))
+        return fail(index, kUnitWithoutDigit);
+    // The group's places become places value * 4 + 0 to 3 of the amount.
+    const unsigned shift = static_cast<unsigned>(value) * 4;
+    m_result.spelling.nonZeroPlaces |= static_cast<std::uint16_t>((m_groupNonZero << shift) & kIntegerBits);
+    m_result.spelling.zeroWrittenAbove |= static_cast<std::uint16_t>((m_groupZeroAbove << shift) & kIntegerBits);
+    constexpr std::uint64_t kScale[] = {1, 10'000, 100'000'000};
+    const auto groupValue = static_cast<std::uint64_t>(
+        ((m_groupDigits[3] * 10 + m_groupDigits[2]) * 10 + m_groupDigits[1]) * 10 + m_groupDigits[0]);
+    m_result.amount.yuan += groupValue * kScale[value];
+    m_sawYi = m_sawYi || value == 2;
+    m_lastGroup = value;
+    m_groupDigits = {};
+    m_groupPlace = kNoPlace;
+    m_groupUsed = false;
+    m_groupNonZero = 0;
+    m_groupZeroAbove = 0;
+    m_anything = true;
+    if (value == 0)
+        m_stage = Stage::kAfterYuan;
+    return true;
+}
+
+// 角 (-1) or 分 (-2).
+bool Reader::fraction(int at, std::size_t index)
+{
+    const bool jiao = at == -1;
+    if (m_stage == Stage::kAfterFen || (jiao && m_stage == Stage::kAfterJiao))
+        return fail(index, kUnitOutOfOrder);
+    // Below one yuan the text may start at 角 or 分; an integer part must
+    // end with 元.
+    if (m_stage == Stage::kInteger && integerStarted())
+        return fail(index, kNoYuan);
+    if (m_pending < 0)
+        return fail(index, kUnitWithoutDigit);
+    (jiao ? m_result.amount.jiao : m_result.amount.fen) = m_pending;
+    placed(m_pending, at);
+    m_pending = -1;
+    m_anything = true;
+    m_stage = jiao ? Stage::kAfterJiao : Stage::kAfterFen;
+    return true;
+}
+
+bool Reader::close(std::size_t index)
+{
+    if (m_pending >= 0)
+        return fail(m_pendingIndex, kDigitWithoutUnit);
+    if (!m_anything)
+        return fail(index, kNoAmount);
+    if (m_stage == Stage::kInteger)
+        return fail(index, kNoYuan);
+    m_result.spelling.closedAfterFen = m_stage == Stage::kAfterFen;
+    m_stage = Stage::kClosed;
+    return true;
+}
+
+bool Reader::end()
+{
+    if (m_pending >= 0)
+        return fail(m_pendingIndex, kDigitWithoutUnit);
+    if (!m_anything)
+        return fail(m_text.size(), kNoAmount);
+    if (m_stage == Stage::kInteger)
+        return fail(m_text.size(), kNoYuan);
+    m_result.spelling.unclosedAtYuan = m_stage == Stage::kAfterYuan;
+    return true;
+}
+
+} // namespace
+
+CapitalReading ReadCapitals(std::u16string_view text)
+{
+    return Reader(text).read();
+}
+
+} // namespace qhj::conversion

@@ -1,0 +1,56 @@
+// Checks the two ways a cheque or an invoice states its amount, in figures
+// and in capitals: whether they say the same, and, when they do, which of
+// the payment rules' requirements the capitals break.
+#pragma once
+
+#include "conversion/amount.h"
+#include "conversion/capital_reader.h"
+#include "runtime/runtime.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace qhj::conversion {
+
+enum class Verdict { kAgree, kDisagree, kUnreadable };
+
+// A requirement of the rules that readable capitals can break.
+enum class Finding : unsigned {
+    kCloseAfterFen = 1u << 0,      // 整 or 正 after 分
+    kNoCloseAtYuan = 1u << 1,      // nothing after 元 when the amount ends there
+    kNoZeroBetween = 1u << 2,      // no 零 for zeros between non-zero digits
+    kNoZeroForJiao = 1u << 3,      // no 零 after 元 for a zero 角 before a 分
+    kBareLeadingShi = 1u << 4,     // 拾 first, without 壹
+};
+
+// Every finding, in the order they are reported.
+inline constexpr std::array<Finding, 5> kAllFindings = {
+    Finding::kCloseAfterFen, Finding::kNoCloseAtYuan, Finding::kNoZeroBetween,
+    Finding::kNoZeroForJiao, Finding::kBareLeadingShi,
+};
+
+// The finding as one short line of Chinese.
+std::u16string_view findingText(Finding finding);
+
+// The findings of a readable spelling, as a set of Finding bits. What the
+// rules leave free is no finding: the optional 零, 元 or 圆, traditional
+// forms, a missing 人民币, and the window's 零拾 and 零佰.
+unsigned findingsOf(const Spelling& spelling);
+
+struct PairCheck {
+    Verdict verdict = Verdict::kUnreadable;
+    Amount figures;
+    Amount capitals;
+    unsigned findings = 0; // of the capitals, when they agree
+    // When unreadable: which side, and for the capitals where and why.
+    bool figuresUnreadable = false;
+    std::size_t position = 0;
+    std::u16string_view reason;
+};
+
+// Reads `figures` under the window's input rules, showing their notices
+// through `box` as the window would, and `capitals` with ReadCapitals.
+PairCheck CheckPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box);
+
+} // namespace qhj::conversion
