@@ -1,0 +1,26 @@
+// A cheque's date of issue (出票日期) in capitals, as the payment rules
+// require against alteration: the year digit by digit, and a leading 零 or
+// 壹 where a month or day could otherwise be lengthened.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qhj::conversion {
+
+struct ChequeDate {
+    std::u16string text;       // 贰零贰陆年壹拾贰月零玖日; empty when invalid
+    std::u16string_view error; // why the date is invalid, in Chinese
+};
+
+// Whether `year` is a leap year of the Gregorian calendar.
+constexpr bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+// The date, year 1 to 9999; an invalid one (month 13, 2月30日, day 0, year
+// 0) gives no text and an error.
+ChequeDate WriteChequeDate(int year, int month, int day);
+
+} // namespace qhj::conversion
