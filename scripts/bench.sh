@@ -8,24 +8,41 @@ build-bench/bin/conversion_bench --benchmark_min_time=0.5
 echo "== qinghejian-convert's line loop, in memory"
 build-bench/bin/cli_bench --benchmark_min_time=0.5
 
-lines=10000000
-echo "== qinghejian-convert, $lines lines from a file to /dev/null"
-input=$(mktemp)
-awk -v n="$lines" 'BEGIN { for (i = 0; i < n; i++) printf "%d.%02d\n", (i * 7919) % 1000000000, i % 100 }' >"$input"
-for form in "" --standard; do
+# time_run LABEL LINES FILE ARG...: the whole process, FILE on standard
+# input, standard output to /dev/null.
+time_run() {
+    local label=$1 n=$2 file=$3 start end peak
+    shift 3
     start=$EPOCHREALTIME
     if [ -x /usr/bin/time ]; then
-        /usr/bin/time -f '%M' -o "$input.time" build-bench/bin/qinghejian-convert $form <"$input" >/dev/null
+        /usr/bin/time -f '%M' -o "$work/time" build-bench/bin/qinghejian-convert "$@" <"$file" >/dev/null || true
     else
-        build-bench/bin/qinghejian-convert $form <"$input" >/dev/null
+        build-bench/bin/qinghejian-convert "$@" <"$file" >/dev/null || true
     fi
     end=$EPOCHREALTIME
     peak="(peak memory: install the time package)"
-    [ -f "$input.time" ] && peak="peak resident $(awk '{ printf "%.1f MiB", $1 / 1024 }' <(tail -n 1 "$input.time"))"
-    awk -v s="$start" -v e="$end" -v n="$lines" -v form="${form:-window form}" -v peak="$peak" \
-        'BEGIN { t = e - s; printf "%-12s %d lines in %.2f s: %.2f million lines/s, %s\n", form, n, t, n / t / 1e6, peak }'
-done
-rm -f "$input" "$input.time"
+    [ -f "$work/time" ] && peak="peak resident $(awk '{ printf "%.1f MiB", $1 / 1024 }' <(tail -n 1 "$work/time"))"
+    awk -v s="$start" -v e="$end" -v n="$n" -v label="$label" -v peak="$peak" \
+        'BEGIN { t = e - s; printf "%-12s %d lines in %.3f s: %.2f million lines/s, %s\n", label, n, t, n / t / 1e6, peak }'
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+lines=10000000
+echo "== qinghejian-convert, $lines lines from a file to /dev/null"
+awk -v n="$lines" 'BEGIN { for (i = 0; i < n; i++) printf "%d.%02d\n", (i * 7919) % 1000000000, i % 100 }' >"$work/amounts"
+time_run "window form" "$lines" "$work/amounts"
+time_run --standard "$lines" "$work/amounts" --standard
+
+# Reading and checking: a million capitals in the standard form, and the
+# same with their figures before them.
+million=1000000
+echo "== qinghejian-convert --read and --check, $million lines to /dev/null"
+head -n "$million" "$work/amounts" >"$work/figures"
+build-bench/bin/qinghejian-convert --standard <"$work/figures" >"$work/capitals"
+paste "$work/figures" "$work/capitals" >"$work/pairs"
+time_run --read "$million" "$work/capitals" --read
+time_run --check "$million" "$work/pairs" --check
 
 echo "== qinghejian.exe (Windows, under Wine)"
 scripts/bench-windows.sh
@@ -42,7 +59,7 @@ echo
 echo "== Start-up and memory under Xvfb, median of ${QHJ_BENCH_RUNS:-5} runs"
 export LC_ALL=C.UTF-8
 source scripts/lib/display.sh
-trap stop_private_display EXIT
+trap 'stop_private_display; rm -rf "$work"' EXIT
 start_private_display
 
 runs=${QHJ_BENCH_RUNS:-5}

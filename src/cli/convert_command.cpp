@@ -1,73 +1,17 @@
 #include "cli/convert_command.h"
 
+#include "cli/options.h"
+#include "cli/tasks.h"
 #include "cli/utf8.h"
 #include "conversion/amount_conversion.h"
 #include "conversion/standard_form.h"
 
-#include <optional>
+#include <ctime>
+#include <memory>
 
 namespace qhj::cli {
 
-const std::string_view kHelpText =
-    "用法：qinghejian-convert [--standard] [金额…]\n"
-    "\n"
-    "把用阿拉伯数字写的人民币金额写成中文大写。给了金额就逐个转换；\n"
-    "一个也没给时，逐行读取标准输入（LF 或 CRLF 换行，UTF-8，可带 BOM）。\n"
-    "每个金额在标准输出上占一行，次序与输入相同；转换失败的金额输出空行。\n"
-    "提示写到标准错误，前面注明是第几个金额，例如\n"
-    "“第3行：小数点后第二位后的数字将被忽略”。\n"
-    "\n"
-    "选项：\n"
-    "  --standard  按支付结算办法中填写票据和结算凭证的规定书写：单位用“元”，\n"
-    "              不写开头的零，连续的零只写一个“零”（100 → 壹佰元整）。\n"
-    "              不加此选项时与窗口程序相同，逐位书写（100 → 壹佰零拾零圆整）。\n"
-    "  --help      显示本说明后退出。\n"
-    "  --version   显示版本后退出。\n"
-    "  --          其后的参数都是金额，即使以“-”开头；在此之前以“-”开头的\n"
-    "              参数都是选项，可以写在金额前后。\n"
-    "\n"
-    "金额：最多十二位整数（到仟亿位）和一个小数点；小数只取前两位（角、分），\n"
-    "多余的忽略并提示。全角数字也可以。正负号、空格、千位分隔符、货币符号、\n"
-    "多个小数点或空行都会转换失败。\n"
-    "\n"
-    "退出状态：0 全部转换成功；1 有金额转换失败，或读写出错；2 用法错误。\n"
-    "\n"
-    "示例：\n"
-    "  qinghejian-convert 123456.78\n"
-    "      壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整\n"
-    "  qinghejian-convert --standard 1680.32 100\n"
-    "      壹仟陆佰捌拾元零叁角贰分\n"
-    "      壹佰元整\n"
-    "  qinghejian-convert --standard < 金额.txt > 大写.txt\n"
-    "  qinghejian-convert -- -5\n"
-    "      （输出空行，标准错误上是“第1行：你输入的数字太大或者输入错误，识别失败”）\n";
-
 namespace {
-
-using Converter = std::u16string (*)(std::u16string_view, runtime::MessageBox&);
-
-// Shows each notice as one line of `err`: "第N行：" and the prompt. The
-// title and icon have no place on a terminal.
-class LineNoticeBox : public runtime::MessageBox {
-public:
-    explicit LineNoticeBox(BufferedOutput& err) : m_err(err) {}
-
-    void setLine(std::size_t number) { m_line = number; }
-
-    void msgBox(std::u16string_view prompt, runtime::MsgBoxStyle,
-                std::optional<std::u16string_view>) override
-    {
-        m_err.writeUtf8("第");
-        m_err.writeNumber(m_line);
-        m_err.writeUtf8("行：");
-        m_err.write(prompt);
-        m_err.endLine();
-    }
-
-private:
-    BufferedOutput& m_err;
-    std::size_t m_line = 0;
-};
 
 // Lets what has been written so far out before waiting for more input, so
 // a person typing amounts sees each answer at once.
@@ -90,65 +34,9 @@ private:
     BufferedOutput& m_err;
 };
 
-class Converting {
-public:
-    Converting(Converter convert, BufferedOutput& out, BufferedOutput& err)
-        : m_convert(convert), m_out(out), m_box(err)
-    {
-    }
-
-    // One amount, or nullopt for one that could not be read as text.
-    void amount(std::optional<std::u16string_view> text)
-    {
-        m_box.setLine(++m_count);
-        std::u16string result;
-        if (text) {
-            result = m_convert(*text, m_box);
-        } else {
-            const conversion::NoticeText& failure = conversion::kFailureNotice;
-            m_box.msgBox(failure.prompt, failure.style, failure.title);
-        }
-        if (result.empty())
-            m_anyFailed = true;
-        m_out.write(result);
-        m_out.endLine();
-    }
-
-    void line(const Line& line)
-    {
-        if (line.truncated && !line.valid) {
-            amount(std::nullopt);
-        } else if (line.truncated && line.points >= 2) {
-            // Too long to keep, and its points alone decide: the conversion
-            // refuses it for them, as it would the whole line.
-            amount(u"..");
-        } else if (decodeUtf8(line.bytes, m_text)) {
-            // A truncated line keeps enough of its start to fail or convert
-            // as the whole would: more than twelve integer characters, or
-            // the point and the two decimals that count, and more after them.
-            amount(m_text);
-        } else {
-            amount(std::nullopt);
-        }
-    }
-
-    bool anyFailed() const { return m_anyFailed; }
-
-private:
-    Converter m_convert;
-    BufferedOutput& m_out;
-    LineNoticeBox m_box;
-    std::u16string m_text;
-    std::size_t m_count = 0;
-    bool m_anyFailed = false;
-};
-
-void usageError(BufferedOutput& err, std::u16string_view option)
+void usageError(BufferedOutput& err, std::string_view message)
 {
-    err.writeUtf8(kProgramName);
-    err.writeUtf8("：无法识别的选项“");
-    err.write(option);
-    err.writeUtf8("”");
+    err.writeUtf8(message);
     err.endLine();
     err.writeUtf8("用“");
     err.writeUtf8(kProgramName);
@@ -164,63 +52,107 @@ void ioError(BufferedOutput& err, std::string_view what)
     err.endLine();
 }
 
+std::unique_ptr<ItemTask> taskFor(Job job, BufferedOutput& out, LineNoticeBox& notices)
+{
+    switch (job) {
+    case Job::kStandard:
+        return std::make_unique<ConvertTask>(conversion::ConvertAmountStandard, out, notices);
+    case Job::kRead:
+        return std::make_unique<ReadTask>(out, notices);
+    case Job::kCheck:
+        return std::make_unique<CheckTask>(out, notices);
+    case Job::kDate:
+        return std::make_unique<DateTask>(out, notices);
+    default:
+        return std::make_unique<ConvertTask>(conversion::ConvertAmount, out, notices);
+    }
+}
+
+// Today in the local time zone, as a cheque is dated.
+void today(DateTask& task)
+{
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    task.date(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
+}
+
+// The operands one by one, or, with none, the lines of standard input;
+// false when reading the input failed.
+bool runItems(const Options& options, ItemTask& task, LineNoticeBox& notices, ByteSource& input,
+              BufferedOutput& out, BufferedOutput& err, std::size_t lineCapacity)
+{
+    std::size_t number = 0;
+    if (options.job == Job::kCheck && options.operands.size() == 2) {
+        notices.setLine(++number);
+        const Argument& figures = *options.operands[0];
+        const Argument& capitals = *options.operands[1];
+        if (figures.valid && capitals.valid)
+            static_cast<CheckTask&>(task).pair(figures.text, capitals.text);
+        else
+            task.item(std::nullopt);
+        return true;
+    }
+    if (options.job == Job::kDate && options.operands.empty()) {
+        notices.setLine(++number);
+        today(static_cast<DateTask&>(task));
+        return true;
+    }
+    if (!options.operands.empty()) {
+        for (const Argument* arg : options.operands) {
+            notices.setLine(++number);
+            task.item(arg->valid ? std::optional<std::u16string_view>(arg->text) : std::nullopt);
+            if (out.failed())
+                break;
+        }
+        return true;
+    }
+    FlushingSource source(input, out, err);
+    LineReader reader(source, lineCapacity);
+    Line line;
+    std::u16string text;
+    while (!out.failed() && reader.next(line)) {
+        notices.setLine(++number);
+        if (line.truncated)
+            task.longLine(line);
+        else if (decodeUtf8(line.bytes, text))
+            task.item(text);
+        else
+            task.item(std::nullopt);
+    }
+    return !reader.readFailed();
+}
+
 } // namespace
 
 int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out,
                BufferedOutput& err, std::size_t lineCapacity)
 {
-    bool standard = false;
-    std::vector<const Argument*> amounts;
-    bool optionsEnded = false;
-    for (const Argument& arg : args) {
-        if (optionsEnded || !arg.valid || arg.text.empty() || arg.text.front() != u'-') {
-            amounts.push_back(&arg);
-        } else if (arg.text == u"--") {
-            optionsEnded = true;
-        } else if (arg.text == u"--standard") {
-            standard = true;
-        } else if (arg.text == u"--help") {
+    const Options options = parseOptions(args);
+    if (options.job == Job::kHelp || options.job == Job::kVersion) {
+        if (options.job == Job::kHelp) {
             out.writeUtf8(kHelpText);
-            return out.flush() ? kExitConverted : kExitFailed;
-        } else if (arg.text == u"--version") {
+        } else {
             out.writeUtf8(kVersionText);
             out.endLine();
-            return out.flush() ? kExitConverted : kExitFailed;
-        } else {
-            usageError(err, arg.text);
-            err.flush();
-            return kExitUsage;
         }
+        return out.flush() ? kExitConverted : kExitFailed;
+    }
+    if (!options.usageError.empty()) {
+        usageError(err, options.usageError);
+        err.flush();
+        return kExitUsage;
     }
 
-    Converting converting(standard ? conversion::ConvertAmountStandard : conversion::ConvertAmount,
-                          out, err);
-    bool readFailed = false;
-    if (!amounts.empty()) {
-        for (const Argument* arg : amounts) {
-            if (arg->valid)
-                converting.amount(arg->text);
-            else
-                converting.amount(std::nullopt);
-            if (out.failed())
-                break;
-        }
-    } else {
-        FlushingSource source(input, out, err);
-        LineReader reader(source, lineCapacity);
-        Line line;
-        while (!out.failed() && reader.next(line))
-            converting.line(line);
-        readFailed = reader.readFailed();
-    }
-
+    LineNoticeBox notices(err);
+    const std::unique_ptr<ItemTask> task = taskFor(options.job, out, notices);
+    const bool readOk = runItems(options, *task, notices, input, out, err, lineCapacity);
     const bool written = out.flush();
-    if (readFailed)
+    if (!readOk)
         ioError(err, "读取标准输入失败");
     if (!written)
         ioError(err, "写入标准输出失败");
     err.flush();
-    return converting.anyFailed() || readFailed || !written ? kExitFailed : kExitConverted;
+    return task->succeeded() && readOk && written ? kExitConverted : kExitFailed;
 }
 
 } // namespace qhj::cli

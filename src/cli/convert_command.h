@@ -1,6 +1,7 @@
-// qinghejian-convert [--standard] [AMOUNT…]: the window's conversion, or the
-// standard form, for many amounts at once. Plain C++; the platform's
-// standard streams are handed in by main.
+// qinghejian-convert: the window's conversion, or the standard form, for many
+// amounts at once; with --read, capitals read back into figures; with
+// --check, figures checked against capitals; with --date, a cheque's date in
+// capitals. Plain C++; the platform's standard streams are handed in by main.
 #pragma once
 
 #include "cli/line_reader.h"
@@ -28,7 +29,7 @@ struct Argument {
     bool valid = true;
 };
 
-// Runs the program and returns its exit status. Amounts come from `args`,
+// Runs the program and returns its exit status. Items come from `args`,
 // or, when there are none, from the lines of `input`; results go to `out`,
 // one line each, and notices, usage errors and I/O errors to `err`. `out`
 // and `err` may be the same output. `lineCapacity` bounds the memory for

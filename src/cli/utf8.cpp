@@ -43,11 +43,24 @@ bool decodeUtf8(std::string_view bytes, std::u16string& out)
     char16_t* to = out.data();
     const auto* from = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const auto* const end = from + bytes.size();
+    const auto* const lastTriple = bytes.size() >= 3 ? end - 2 : from;
     while (from != end) {
-        if (*from < 0x80) {
+        // Runs of ASCII, and runs of the three-byte characters of most
+        // Chinese text (a lead byte E1-EC or EE-EF, whose two continuation
+        // bytes may be anything from 80 to BF), each in a loop of its own.
+        while (from != end && *from < 0x80)
             *to++ = *from++;
-            continue;
+        while (from < lastTriple) {
+            const unsigned b = *from;
+            const unsigned c1 = from[1] ^ 0x80u;
+            const unsigned c2 = from[2] ^ 0x80u;
+            if (b - 0xE1u >= 0x0Fu || b == 0xED || (c1 | c2) >= 0x40u)
+                break;
+            *to++ = static_cast<char16_t>(((b & 0x0Fu) << 12) | (c1 << 6) | c2);
+            from += 3;
         }
+        if (from == end || *from < 0x80)
+            continue;
         const Lead l = lead(*from++);
         if (l.need < 0 || end - from < l.need)
             return false;

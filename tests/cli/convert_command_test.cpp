@@ -117,6 +117,35 @@ TEST(ConvertCommandTable, Options)
     });
 }
 
+// --read, --check and --date, from arguments and from standard input. The
+// texts of the reasons and findings are the conversion's own, tested there.
+TEST(ConvertCommandTable, ReadCheckAndDate)
+{
+    const std::string hint = "\n用“qinghejian-convert --help”查看用法；以“-”开头的金额请写在“--”之后。\n";
+    expectTable({
+        Case{"read", {"--read", "壹仟陆佰捌拾元零叁角贰分", "壹佰零拾零圆整", "伍分"}, "", 0, "1680.32\n100.00\n0.05\n", ""},
+        Case{"read what cannot be read", {"--read", "壹佰伍", "", "\xFF"}, "", 1, "\n\n\n",
+             "第1行：第3个字符：数字后缺少单位\n第2行：没有金额\n第3行：不是UTF-8文字，无法识别\n"},
+        Case{"read lines", {"--read"}, "人民币壹万元整\r\n壹元伍毛\n", 1, "10000.00\n\n",
+             "第2行：第4个字符：应写“角”，不写“毛”\n"},
+        Case{"check a pair", {"--check", "1680.32", "壹仟陆佰捌拾元叁角贰分"}, "", 0, "一致\n", ""},
+        Case{"check lines", {"--check"},
+             "1409\t壹仟肆佰玖元\n  10.05   壹拾元零伍分  \n1.234\t壹元贰角叁分\n1 壹元贰角\n12a 壹拾贰元整\n5\n1 壹圆伍\n", 1,
+             "一致；金额到元为止时，元后应写整（正）字；数字中间有零时，应写零\n一致\n一致\n"
+             "不一致；小写为1.00，大写为1.20\n无法识别；小写金额不合输入规则\n无法识别；缺少大写金额\n"
+             "无法识别；大写第3个字符：数字后缺少单位\n",
+             "第3行：" + kWarning + "\n第5行：" + kFailure + "\n"},
+        Case{"check every line agrees", {"--check"}, "100 壹佰元整\n0.5 伍角\n", 0, "一致\n一致\n", ""},
+        Case{"check wants two", {"--check", "100"}, "", 2, "",
+             "qinghejian-convert：--check 要两个参数，小写金额和大写金额；不给参数时逐行读取标准输入" + hint},
+        Case{"date", {"--date", "2026-01-15", "2024-2-29", "2023-02-29", "2026/01/15", "20260115"}, "", 1,
+             "贰零贰陆年零壹月壹拾伍日\n贰零贰肆年零贰月贰拾玖日\n\n\n\n",
+             "第3行：这个月没有这一天\n第4行：日期应写成YYYY-MM-DD\n第5行：日期应写成YYYY-MM-DD\n"},
+        Case{"one job at a time", {"--read", "--date"}, "", 2, "",
+             "qinghejian-convert：选项“--read”和“--date”只能用一个" + hint},
+    });
+}
+
 TEST(ConvertCommandTable, StandardInput)
 {
     expectTable({

@@ -124,6 +124,27 @@ else
     show "stdout" "$work/out"
 fi
 
+# --- reading capitals, checking pairs, cheque dates -------------------------
+check "read" "" 0 "1680.32${N}100.00${N}0.05$N" "" -- --read 壹仟陆佰捌拾元零叁角贰分 壹佰零拾零圆整 零角伍分整
+check "read what cannot be read" "" 1 "$N" "第1行：第3个字符：数字后缺少单位$N" -- --read 壹佰伍
+check "read lines" $'人民币壹拾万零柒仟元伍角叁分\r\n貳萬圓整\n一百元\n' 1 "107000.53${N}20000.00${N}$N" \
+    "第3行：第1个字符：不是大写数字$N" -- --read
+check "check a pair" "" 0 "一致$N" "" -- --check 100 壹佰零拾零圆整
+check "check finds a missing 零" "" 1 "一致；角位为零而分位不为零时，元后应写零$N" "" -- --check 10.05 壹拾元伍分
+check "check lines" $'1680.32\t壹仟陆佰捌拾元叁角\n1409 壹仟肆佰零玖元整\n12a\t壹拾贰元整\n' 1 \
+    "不一致；小写为1680.32，大写为1680.30${N}一致${N}无法识别；小写金额不合输入规则$N" "第3行：$F$N" -- --check
+check "dates" "" 1 "贰零贰陆年零壹拾月零贰拾日${N}贰零贰肆年零贰月贰拾玖日${N}$N" "第3行：这个月没有这一天$N" \
+    -- --date 2026-10-20 2024-02-29 2023-02-29
+# Today, in local time, as the same program writes today's date given.
+before=$(date +%F)
+run "" --date
+today=$(cat "$work/out")
+after=$(date +%F)
+run "" --date "$before"
+expected=$(cat "$work/out")
+[ "$before" = "$after" ] || { run "" --date "$after"; expected=$(cat "$work/out"); }
+check_eq "--date alone writes today" "$today" "$expected"
+
 # --- standard input --------------------------------------------------------
 check "no input" "" 0 "" "" --
 check "lines" "1${N}2$N" 0 "壹圆整${N}贰圆整$N" "" --
