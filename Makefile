@@ -1,42 +1,51 @@
 # The two commands a fresh Debian machine needs: `make run` and `make test`.
-# Each installs what is missing first.
+# Each installs what is missing first: `make run` only what building and
+# opening the window takes, `make test` everything the tests use as well.
 
-.PHONY: run test bench package deps configure build test-linux test-asan test-fuzz \
+.PHONY: run test bench package deps-run deps-test build test-linux test-asan test-fuzz \
 	build-windows test-windows
 
-deps:
-	@scripts/install-deps.sh
+deps-run:
+	@scripts/install-deps.sh run
 
-build: deps
-	cmake --preset linux
-	cmake --build --preset linux
+deps-test:
+	@scripts/install-deps.sh test
+
+# The window alone, without the tests and what they need.
+build: deps-run
+	cmake --preset run
+	cmake --build --preset run
 
 run: build
 	@scripts/run.sh
 
 test: test-linux test-asan test-fuzz test-windows
 
-test-linux: build
+test-linux: deps-test
+	cmake --preset linux
+	cmake --build --preset linux
 	ctest --preset linux
 
-test-asan: deps
+test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
 
-test-fuzz: deps
+test-fuzz: deps-test
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
 
-package: build
+# The .deb, from the tested build, in build/packages/.
+package: deps-test
+	cmake --preset linux
 	cmake --build --preset linux --target package
 
 # The native Windows program, cross-built with mingw-w64, and its tests: the
 # file's imports and resources, then the program under Wine on a private
 # display (tests/wine, a CTest project of its own built with the host
 # compiler).
-build-windows: deps
+build-windows: deps-test
 	cmake --preset windows
 	cmake --build --preset windows
 
@@ -46,7 +55,7 @@ test-windows: build-windows
 	cmake --build build-windows/wine-tests
 	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error
 
-bench: deps build-windows
+bench: deps-test build-windows
 	cmake --preset bench
 	cmake --build --preset bench
 	scripts/bench.sh

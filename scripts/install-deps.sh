@@ -1,22 +1,54 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, whatever the build and the tests need and
-# the machine lacks. Does nothing when everything is there.
+# Installs, from Debian's archive, what the machine lacks of one of two sets:
+#
+#   scripts/install-deps.sh run    what `make run` needs to build and open
+#                                  the window
+#   scripts/install-deps.sh test   that, and what `make test` adds: test
+#                                  frameworks, the tools that check the
+#                                  package, the Windows cross build and Wine
+#
+# Does nothing when everything is there.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-packages=(
-    # build
-    cmake ninja-build g++ make pkgconf file dpkg-dev
-    # tests, fuzzing, benchmarks
-    googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev time
-    # the Qt window, its font and its icon
-    qt6-base-dev libgl-dev fonts-noto-cjk librsvg2-bin imagemagick icoutils
-    # the real display the end-to-end tests drive
-    xvfb xauth x11-utils xdotool xclip
-    # the Windows program and the Wine it is tried under
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine64
-    # Marlett and the other fonts Wine draws its own parts with; fontconfig
-    fonts-wine fontconfig
+run_packages=(
+    # build: compiler, CMake
+    cmake ninja-build g++ make
+    # Qt 6 Widgets, and Qt's own texts in Chinese, built into the program
+    qt6-base-dev libgl-dev qt6-translations-l10n
+    # a Song face for the window's Chinese
+    fonts-arphic-uming
+    # the icon, rendered from its SVG at build time
+    librsvg2-bin
+    # without a desktop: a private X display, and the screenshot of it
+    xvfb xauth x11-utils imagemagick-6.q16
 )
+
+test_packages=(
+    # GoogleTest, Qt Test's sibling tools, the fuzzer and the benchmarks
+    googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev time
+    # what the end-to-end tests drive the window with, on a bus of their own
+    xdotool xclip dbus-daemon
+    # the faces the tests expect: Noto's Song for the window, its Sans for Wine
+    fonts-noto-cjk fontconfig
+    # screen readers' view of the window, and a Wayland compositor
+    at-spi2-core python3-pyatspi weston qt6-wayland
+    # the .deb and Debian's checks of it
+    dpkg-dev file lintian desktop-file-utils appstream mandoc
+    # the Windows program's icon, and its cross build
+    icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+    # Wine to try it under, and the fonts Wine draws its own parts with
+    wine wine64 fonts-wine
+)
+
+case ${1:-} in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for pkg in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one end-to-end scenario against one program, contained (see
-# contained.sh):
+# scripts/lib/contained.sh):
 #
 #   run_scenario.sh qt|wine SCENARIO
 #
@@ -12,7 +12,7 @@ qt | wine) ;;
 *) echo "usage: $0 qt|wine SCENARIO" >&2; exit 2 ;;
 esac
 
-QHJ_E2E_BACKEND=$1 QHJ_HARNESS_DIR=$here QHJ_SCENARIO=$2 exec "$here/contained.sh" bash -c '
+QHJ_E2E_BACKEND=$1 QHJ_HARNESS_DIR=$here QHJ_SCENARIO=$2 exec "$QHJ_SOURCE_DIR/scripts/lib/contained.sh" bash -c '
     set -uo pipefail
     source "$QHJ_HARNESS_DIR/$QHJ_E2E_BACKEND.sh"
     source "$QHJ_HARNESS_DIR/harness.sh"
