@@ -27,8 +27,9 @@ run_packages=(
 test_packages=(
     # GoogleTest, Qt Test's sibling tools, the fuzzer and the benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev time
-    # what the end-to-end tests drive the window with, on a bus of their own
-    xdotool xclip dbus-daemon
+    # what the end-to-end tests drive the window with, on a bus of their own,
+    # and take its clipboard with (tests/e2e/clipboard_taker.cpp)
+    xdotool xclip dbus-daemon libxtst-dev
     # the faces the tests expect: Noto's Song for the window, its Sans for Wine
     fonts-noto-cjk fontconfig
     # screen readers' view of the window, and a Wayland compositor

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 
 namespace qhj::app::qt {
 
@@ -53,10 +54,17 @@ bool QtClipboard::clear()
     return true;
 }
 
+// The clipboard answers with the very data handed to it only while this
+// program holds it. On X11 a request that comes too late (another program
+// took the clipboard after the click that asked for the copy) is refused
+// by the server, and Qt says nothing of it but a warning.
 bool QtClipboard::setText(std::u16string_view text)
 {
-    QGuiApplication::clipboard()->setText(toQString(text), QClipboard::Clipboard);
-    return true;
+    auto* data = new QMimeData;
+    data->setText(toQString(text));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setMimeData(data, QClipboard::Clipboard);
+    return clipboard->mimeData(QClipboard::Clipboard) == data;
 }
 
 void QtRuntime::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,

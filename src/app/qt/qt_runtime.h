@@ -44,9 +44,8 @@ private:
     QLineEdit& m_edit;
 };
 
-// QGuiApplication::clipboard(), the CLIPBOARD selection on X11. Qt reports
-// no failure of its own (at worst a warning on stderr), so both calls
-// succeed.
+// QGuiApplication::clipboard(), the CLIPBOARD selection on X11. setText
+// fails when the program does not hold the clipboard afterwards.
 class QtClipboard final : public runtime::Clipboard {
 public:
     bool clear() override;

@@ -28,8 +28,11 @@
 #   wait_exit SECS         waits for the program to end; its exit status
 #   program_running        whether it still runs
 #   window_is_centred      whether Form1 sits in the middle of the screen
+#   backend_click_with_clipboard_held NAME
+#                          clicks NAME while another program holds the
+#                          clipboard, until backend_release_clipboard
 # What only some programs can do is asked of the back end with
-# `backend_can WHAT` (close, hold-clipboard, clipboard-outlives-program).
+# `backend_can WHAT` (close, clipboard-outlives-program).
 
 source "$QHJ_HARNESS_DIR/checks.sh"
 source "$QHJ_FORM1_LAYOUT"

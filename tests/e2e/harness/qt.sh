@@ -42,6 +42,23 @@ backend_answer() {
     xdotool windowfocus --sync "$1" key Return
 }
 
+# Another program takes the clipboard between the click on NAME and the
+# copy it asks for (see tests/e2e/clipboard_taker.cpp), and holds it until
+# backend_release_clipboard.
+backend_click_with_clipboard_held() {
+    local left top width height
+    read -r left top width height <<<"${FORM1_RECT[$1]}"
+    coproc QHJ_TAKER { "$QHJ_CLIPBOARD_TAKER" "$((CLIENT_X + left + width / 2))" "$((CLIENT_Y + top + height / 2))"; }
+    local answer=""
+    IFS= read -r -t 10 answer <&"${QHJ_TAKER[0]}"
+    [ "$answer" = taken ]
+}
+
+backend_release_clipboard() {
+    exec {QHJ_TAKER[1]}>&-
+    wait "$QHJ_TAKER_PID"
+}
+
 # Without a window manager nobody closes a window for the user; the Qt
 # test closes it in-process. Qt's clipboard goes with the program when no
 # clipboard manager runs.

@@ -65,7 +65,7 @@ backend_answer() {
 
 backend_can() {
     case $1 in
-    close | hold-clipboard | clipboard-outlives-program) return 0 ;;
+    close | clipboard-outlives-program) return 0 ;;
     esac
     return 1
 }
@@ -74,17 +74,18 @@ backend_close_window() {
     xdotool key alt+F4
 }
 
-# Another Windows program opens the clipboard and keeps it open until
-# release_clipboard.
-backend_hold_clipboard() {
+# Another Windows program opens the clipboard and keeps it open while
+# NAME is clicked, and until backend_release_clipboard.
+backend_click_with_clipboard_held() {
     (cd "$QHJ_WORK" && exec wine "$QHJ_WINDOWS_BIN/clipboard_holder.exe" ready release 60 >/dev/null 2>&1) &
     QHJ_HOLDER_PID=$!
     local tries
     for tries in $(seq 1 100); do
-        [ -e "$QHJ_WORK/ready" ] && return 0
+        [ -e "$QHJ_WORK/ready" ] && break
         sleep 0.1
     done
-    return 1
+    [ -e "$QHJ_WORK/ready" ] || return 1
+    click "$1"
 }
 
 backend_release_clipboard() {
