@@ -22,3 +22,17 @@ if(QHJ_SANITIZERS)
         -fsanitize=${QHJ_SANITIZERS} -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(qhj_options INTERFACE -fsanitize=${QHJ_SANITIZERS})
 endif()
+
+# Debian's hardening for the programs it would package: a stack protector,
+# fortified libc calls where the optimiser can check them, a read-only
+# relocation table bound at start, and position-independent executables.
+option(QHJ_HARDENING "Harden the Linux binaries as Debian builds them" ON)
+if(QHJ_HARDENING AND UNIX AND NOT QHJ_SANITIZERS)
+    target_compile_options(qhj_options INTERFACE
+        -fstack-protector-strong -Wformat -Werror=format-security
+        $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+    target_link_options(qhj_options INTERFACE -Wl,-z,relro,-z,now)
+    include(CheckPIESupported)
+    check_pie_supported()
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+endif()

@@ -10,7 +10,7 @@ void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("qinghejian"));
     QApplication::setApplicationVersion(QStringLiteral(QHJ_VERSION_TEXT));
-    QGuiApplication::setDesktopFileName(QStringLiteral("qinghejian"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QHJ_APP_ID));
     useSongFaceThroughout();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
@@ -34,6 +35,16 @@ QString latin1(std::string_view name)
 int px(int twips)
 {
     return window::twipsToPixels(twips);
+}
+
+// Every size compiled in, so that the window manager picks a sharp one at
+// any scale.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const QString& file : QDir(QStringLiteral(":/icons")).entryList(QDir::Files))
+        icon.addFile(QStringLiteral(":/icons/") + file);
+    return icon;
 }
 
 } // namespace
@@ -78,7 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(latin1(Form1.name));
     setWindowTitle(toQString(Form1.caption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/qinghejian-24.png")));
+    setWindowIcon(programIcon());
 
     auto* client = new QWidget(this);
     client->setFixedSize(px(Form1.clientWidth), px(Form1.clientHeight));

@@ -233,9 +233,14 @@ void MainWindowTest::captionAndIcon()
     QCOMPARE(m_window->windowTitle(), kCaption);
     QCOMPARE(m_window->windowTitle().size(), 3 + 26 + 7);
 
+    // Sharp at any scale: from the title bar at 100 % to a launcher at 200 %.
     const QIcon icon = m_window->windowIcon();
     QVERIFY(!icon.isNull());
     QVERIFY(icon.availableSizes().contains(QSize(24, 24)));
+    int largest = 0;
+    for (const QSize& size : icon.availableSizes())
+        largest = std::max(largest, size.width());
+    QVERIFY2(largest >= 48, qPrintable(QString::number(largest)));
     const QImage image = icon.pixmap(QSize(24, 24), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
     QCOMPARE(image.size(), QSize(24, 24));
     QCOMPARE(qAlpha(image.pixel(0, 23)), 0); // transparent ground
