@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QtTest>
 
@@ -89,6 +90,7 @@ private Q_SLOTS:
     void copy();
     void copyAfterEditingTheResultByHand();
     void menuAndNoticesUseTheSongFace();
+    void qtsOwnTextsAreChinese();
     void helpMenuShowsItsNotice_data();
     void helpMenuShowsItsNotice();
     void quitEndsTheProgram_data();
@@ -554,6 +556,28 @@ void MainWindowTest::menuAndNoticesUseTheSongFace()
     }
     QMessageBox box(m_window.get());
     QCOMPARE(box.font().families(), kSongFamilies);
+}
+
+// Whatever the locale: the tests run under C.UTF-8.
+void MainWindowTest::qtsOwnTextsAreChinese()
+{
+    QMessageBox box(m_window.get());
+    box.setStandardButtons(QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+
+    const std::unique_ptr<QMenu> menu(control<QLineEdit>("Text1")->createStandardContextMenu());
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        // Without the access key "(&U)" and the shortcut after the tab.
+        QString text = action->text().section(u'\t', 0, 0);
+        text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+        items << text;
+    }
+    QCOMPARE(items, (QStringList{QStringLiteral("撤销"), QStringLiteral("重做"), QStringLiteral("剪切"),
+                                 QStringLiteral("复制"), QStringLiteral("粘贴"), QStringLiteral("删除"),
+                                 QStringLiteral("全选")}));
 }
 
 void MainWindowTest::helpMenuShowsItsNotice_data()
