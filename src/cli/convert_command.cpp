@@ -135,7 +135,11 @@ int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOut
             out.writeUtf8(kVersionText);
             out.endLine();
         }
-        return out.flush() ? kExitConverted : kExitFailed;
+        if (out.flush())
+            return kExitConverted;
+        ioError(err, "写入标准输出失败");
+        err.flush();
+        return kExitFailed;
     }
     if (!options.usageError.empty()) {
         usageError(err, options.usageError);

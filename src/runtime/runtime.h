@@ -44,14 +44,20 @@ public:
     virtual std::u16string selText() const = 0;
 };
 
-// The system clipboard, plain text only. Either call may fail when another
-// program holds the clipboard; it then returns false and changes nothing
+// What became of a clipboard call.
+enum class ClipboardResult {
+    kDone,
+    kHeld,     // another program holds the clipboard, or took it first
+    kNoMemory, // there was no memory for the text
+};
+
+// The system clipboard, plain text only. A call that fails changes nothing
 // the caller can rely on.
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    [[nodiscard]] virtual bool clear() = 0;
-    [[nodiscard]] virtual bool setText(std::u16string_view text) = 0;
+    [[nodiscard]] virtual ClipboardResult clear() = 0;
+    [[nodiscard]] virtual ClipboardResult setText(std::u16string_view text) = 0;
 };
 
 // Everything the window commands reach: the boxes of Form1, the clipboard,

@@ -16,8 +16,13 @@ void copy(runtime::Runtime& rt)
     result.setSelStart(0);
     result.setSelLength(result.text().size());
     runtime::Clipboard& clipboard = rt.clipboard();
-    if (!clipboard.clear() || !clipboard.setText(result.selText()))
-        rt.msgBox(kClipboardBusyPrompt, runtime::MsgBoxStyle::kExclamation, kErrorTitle);
+    runtime::ClipboardResult done = clipboard.clear();
+    if (done == runtime::ClipboardResult::kDone)
+        done = clipboard.setText(result.selText());
+    if (done != runtime::ClipboardResult::kDone) {
+        rt.msgBox(done == runtime::ClipboardResult::kNoMemory ? kNoMemoryPrompt : kClipboardBusyPrompt,
+                  runtime::MsgBoxStyle::kExclamation, kErrorTitle);
+    }
 }
 
 void showNote(runtime::Runtime& rt)

@@ -19,13 +19,15 @@ inline constexpr std::u16string_view kAuthorNotice = u"青禾笺 " QHJ_VERSION_T
 
 inline constexpr std::u16string_view kClipboardBusyPrompt =
     u"复制失败，剪贴板正被其他程序占用，请稍后再试";
+inline constexpr std::u16string_view kNoMemoryPrompt = u"复制失败，内存不足，请关闭一些程序后再试";
 inline constexpr std::u16string_view kErrorTitle = u"错误";
 
 // Converts Text1 into Text2; notices appear during the call.
 void generate(runtime::Runtime& rt);
 
 // Selects all of Text2 and puts it on the clipboard as plain text. A
-// clipboard held by another program gives a notice, and the program runs on.
+// clipboard held by another program, or too little memory for the text,
+// gives a notice; Text2 stays as it is and the program runs on.
 void copy(runtime::Runtime& rt);
 
 void showNote(runtime::Runtime& rt);

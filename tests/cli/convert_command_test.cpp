@@ -232,6 +232,26 @@ TEST(ConvertCommandTest, BrokenOutputFailsAndStops)
     EXPECT_EQ(errSink.text, "qinghejian-convert：写入标准输出失败\n");
 }
 
+// Mended: --help and --version used to fail silently, with status 1 only.
+TEST(ConvertCommandTest, BrokenOutputOfHelpAndVersionSaysSo)
+{
+    for (const char* option : {"--help", "--version"}) {
+        SCOPED_TRACE(option);
+        StringSource source("");
+        StringSink outSink;
+        outSink.broken = true;
+        StringSink errSink;
+        int status = 0;
+        {
+            BufferedOutput out(outSink, "\n");
+            BufferedOutput err(errSink, "\n");
+            status = runConvert(arguments({option}), source, out, err);
+        }
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(errSink.text, "qinghejian-convert：写入标准输出失败\n");
+    }
+}
+
 TEST(ConvertCommandTest, ReadErrorFails)
 {
     StringSource source("1\n2", 64, /*failAtEnd=*/true);

@@ -45,22 +45,22 @@ std::u16string RecordingTextBox::selText() const
     return std::u16string(runtime::selectedText(m_text, m_selection));
 }
 
-bool RecordingClipboard::clear()
+runtime::ClipboardResult RecordingClipboard::clear()
 {
     calls.emplace_back("clear");
-    if (busy)
-        return false;
+    if (failure)
+        return *failure;
     contents.reset();
-    return true;
+    return runtime::ClipboardResult::kDone;
 }
 
-bool RecordingClipboard::setText(std::u16string_view text)
+runtime::ClipboardResult RecordingClipboard::setText(std::u16string_view text)
 {
     calls.emplace_back("setText");
-    if (busy)
-        return false;
+    if (failure)
+        return *failure;
     contents = std::u16string(text);
-    return true;
+    return runtime::ClipboardResult::kDone;
 }
 
 void RecordingRuntime::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,

@@ -48,16 +48,16 @@ private:
     runtime::Selection m_selection;
 };
 
-// Holds the plain text last set; `busy` makes every call fail as it does
-// when another program keeps the clipboard open.
+// Holds the plain text last set; `failure`, when set, is what every call
+// gives instead, as when another program keeps the clipboard open.
 class RecordingClipboard : public runtime::Clipboard {
 public:
-    bool clear() override;
-    bool setText(std::u16string_view text) override;
+    runtime::ClipboardResult clear() override;
+    runtime::ClipboardResult setText(std::u16string_view text) override;
 
     std::optional<std::u16string> contents = u"before";
     std::vector<std::string> calls;
-    bool busy = false;
+    std::optional<runtime::ClipboardResult> failure;
 };
 
 class RecordingRuntime : public runtime::Runtime {

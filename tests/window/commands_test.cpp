@@ -62,16 +62,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, CopyTest, ::testing::Values(
     CopyCase{"outside the BMP", u"a😀b"}),
     [](const auto& row) { return "case" + std::to_string(row.index); });
 
-TEST(CopyTest, HeldClipboardGivesANoticeAndKeepsTheResult)
+// Each failure says what went wrong; the result stays, and so does the program.
+TEST(CopyTest, AFailedCopyGivesItsNoticeAndKeepsTheResult)
 {
-    RecordingRuntime rt;
-    rt.m_text2.setText(u"伍角整");
-    rt.m_clipboard.busy = true;
-    copy(rt);
-    EXPECT_EQ(rt.m_text2.text(), u"伍角整");
-    EXPECT_EQ(rt.m_clipboard.contents, u"before");
-    EXPECT_EQ(rt.boxes, std::vector<ShownBox>{testing::shownBox(testing::kClipboardBusyNotice)});
-    EXPECT_EQ(rt.endCalls, 0);
+    const std::pair<runtime::ClipboardResult, testing::ExpectedNotice> failures[] = {
+        {runtime::ClipboardResult::kHeld, testing::kClipboardBusyNotice},
+        {runtime::ClipboardResult::kNoMemory, testing::kNoMemoryNotice},
+    };
+    for (const auto& [failure, notice] : failures) {
+        RecordingRuntime rt;
+        rt.m_text2.setText(u"伍角整");
+        rt.m_clipboard.failure = failure;
+        copy(rt);
+        EXPECT_EQ(rt.m_text2.text(), u"伍角整");
+        EXPECT_EQ(rt.m_clipboard.contents, u"before");
+        EXPECT_EQ(rt.boxes, std::vector<ShownBox>{testing::shownBox(notice)});
+        EXPECT_EQ(rt.endCalls, 0);
+    }
 }
 
 struct MenuCase {

@@ -48,23 +48,24 @@ std::u16string QtTextBox::selText() const
     return toU16(m_edit.selectedText());
 }
 
-bool QtClipboard::clear()
+runtime::ClipboardResult QtClipboard::clear()
 {
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
-    return true;
+    return runtime::ClipboardResult::kDone;
 }
 
 // The clipboard answers with the very data handed to it only while this
 // program holds it. On X11 a request that comes too late (another program
 // took the clipboard after the click that asked for the copy) is refused
 // by the server, and Qt says nothing of it but a warning.
-bool QtClipboard::setText(std::u16string_view text)
+runtime::ClipboardResult QtClipboard::setText(std::u16string_view text)
 {
     auto* data = new QMimeData;
     data->setText(toQString(text));
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setMimeData(data, QClipboard::Clipboard);
-    return clipboard->mimeData(QClipboard::Clipboard) == data;
+    return clipboard->mimeData(QClipboard::Clipboard) == data ? runtime::ClipboardResult::kDone
+                                                               : runtime::ClipboardResult::kHeld;
 }
 
 void QtRuntime::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,

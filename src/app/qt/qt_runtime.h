@@ -48,8 +48,8 @@ private:
 // fails when the program does not hold the clipboard afterwards.
 class QtClipboard final : public runtime::Clipboard {
 public:
-    bool clear() override;
-    bool setText(std::u16string_view text) override;
+    runtime::ClipboardResult clear() override;
+    runtime::ClipboardResult setText(std::u16string_view text) override;
 };
 
 class QtRuntime final : public runtime::Runtime {

@@ -1,6 +1,5 @@
 #include "app/win32/win32_clipboard.h"
 
-
 namespace qhj::app::win32 {
 namespace {
 
@@ -26,24 +25,24 @@ bool Win32Clipboard::open()
     return false;
 }
 
-bool Win32Clipboard::clear()
+runtime::ClipboardResult Win32Clipboard::clear()
 {
     if (!open())
-        return false;
+        return runtime::ClipboardResult::kHeld;
     const OpenedClipboard opened;
-    return EmptyClipboard() != 0;
+    return EmptyClipboard() ? runtime::ClipboardResult::kDone : runtime::ClipboardResult::kHeld;
 }
 
-bool Win32Clipboard::setText(std::u16string_view text)
+runtime::ClipboardResult Win32Clipboard::setText(std::u16string_view text)
 {
     const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    HGLOBAL memory = m_allocate(GMEM_MOVEABLE, bytes);
     if (!memory)
-        return false;
+        return runtime::ClipboardResult::kNoMemory;
     auto* target = static_cast<wchar_t*>(GlobalLock(memory));
     if (!target) {
         GlobalFree(memory);
-        return false;
+        return runtime::ClipboardResult::kNoMemory;
     }
     for (std::size_t i = 0; i < text.size(); ++i)
         target[i] = static_cast<wchar_t>(text[i]);
@@ -52,14 +51,14 @@ bool Win32Clipboard::setText(std::u16string_view text)
 
     if (!open()) {
         GlobalFree(memory);
-        return false;
+        return runtime::ClipboardResult::kHeld;
     }
     const OpenedClipboard opened;
     if (!EmptyClipboard() || !SetClipboardData(CF_UNICODETEXT, memory)) {
         GlobalFree(memory); // still ours: the system took nothing
-        return false;
+        return runtime::ClipboardResult::kHeld;
     }
-    return true; // the system owns `memory` now
+    return runtime::ClipboardResult::kDone; // the system owns `memory` now
 }
 
 } // namespace qhj::app::win32

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <type_traits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -72,10 +73,12 @@ void fail(const char* file, int line, const std::string& what)
                                          show(a_) + ", expected " + show(e_));        \
     } while (0)
 
-std::string show(long long value) { return std::to_string(value); }
-std::string show(long value) { return std::to_string(value); }
-std::string show(int value) { return std::to_string(value); }
-std::string show(unsigned long long value) { return std::to_string(value); }
+template <typename Number>
+    requires std::is_arithmetic_v<Number>
+std::string show(Number value)
+{
+    return std::to_string(value);
+}
 std::string show(const std::u16string& value) { return "\"" + utf8(value) + "\""; }
 std::string show(const std::wstring& value) { return "\"" + utf8(std::wstring_view(value)) + "\""; }
 std::string show(const void* value)
@@ -200,6 +203,7 @@ const ShownBox kFailureBox = shown(qhj::testing::kFailureNotice);
 const ShownBox kWarningBox = shown(qhj::testing::kExtraDecimalsNotice);
 const ShownBox kMorePointsBox = shown(qhj::testing::kMorePointsNotice);
 const ShownBox kBusyBox = shown(qhj::testing::kClipboardBusyNotice);
+const ShownBox kNoMemoryBox = shown(qhj::testing::kNoMemoryNotice);
 
 // ------------------------------------------------------------ helpers
 
@@ -714,6 +718,29 @@ void heldClipboardGivesANoticeAndTheProgramRunsOn()
         CloseHandle(h);
 }
 
+HGLOBAL WINAPI noMemory(UINT, SIZE_T)
+{
+    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+    return nullptr;
+}
+
+// Mended: no memory for the text used to say the clipboard was held.
+void copyWithoutMemorySaysSo()
+{
+    Window w;
+    BoxAnswerer answerer;
+    EditTextBox text2 = w.box("Text2");
+    text2.setText(u"伍角整");
+    putOnClipboard(L"before");
+    static_cast<qhj::app::win32::Win32Clipboard&>(w.form.runtime().clipboard()).setAllocate(&noMemory);
+    w.click("Command2");
+    CHECK_EQ(answerer.boxes, std::vector<ShownBox>{kNoMemoryBox});
+    CHECK_EQ(text2.text(), std::u16string(u"伍角整"));
+    // Cleared, as the copy does first, and given nothing.
+    CHECK(!clipboardText());
+    CHECK(IsWindow(w.form.hwnd()));
+}
+
 void layoutFollowsTheDpi()
 {
     Window w;
@@ -773,6 +800,7 @@ const Case kCases[] = {
     {"HelpMenuShowsTheNoteAndTheAuthor", helpMenuShowsTheNoteAndTheAuthor},
     {"CopyPutsTheWholeResultOnTheClipboard", copyPutsTheWholeResultOnTheClipboard},
     {"HeldClipboardGivesANoticeAndTheProgramRunsOn", heldClipboardGivesANoticeAndTheProgramRunsOn},
+    {"CopyWithoutMemorySaysSo", copyWithoutMemorySaysSo},
     {"LayoutFollowsTheDpi", layoutFollowsTheDpi},
     {"ExitEndsTheProgram", exitEndsTheProgram},
     {"ClosingTheWindowEndsTheProgram", closingTheWindowEndsTheProgram},
