@@ -3,19 +3,21 @@
 // system.
 #include "cli/convert_command.h"
 #include "cli/platform.h"
+#include "cli/text_input.h"
 
 namespace qhj::cli {
 
 int runProgram(const std::vector<Argument>& args)
 {
-    const auto input = standardInput();
+    const auto standard = standardInput();
+    TextInput input(*standard);
     const auto outSink = standardOutput();
     const auto errSink = standardError();
     BufferedOutput out(*outSink);
     if (outputAndErrorShared())
-        return runConvert(args, *input, out, out);
+        return runConvert(args, input, out, out);
     BufferedOutput err(*errSink);
-    return runConvert(args, *input, out, err);
+    return runConvert(args, input, out, err);
 }
 
 } // namespace qhj::cli
