@@ -41,17 +41,19 @@ package: deps-test
 	cmake --preset linux
 	cmake --build --preset linux --target package
 
-# The native Windows program, cross-built with mingw-w64, and its tests: the
-# file's imports and resources, then the program under Wine on a private
-# display (tests/wine, a CTest project of its own built with the host
-# compiler).
+# The native Windows programs, cross-built with mingw-w64 for 64-bit and
+# 32-bit Windows, and their tests: the files' imports and resources, then
+# the programs under Wine on a private display (tests/wine, a CTest project
+# of its own built with the host compiler).
 build-windows: deps-test
 	cmake --preset windows
 	cmake --build --preset windows
+	cmake --preset windows-x86
+	cmake --build --preset windows-x86
 
 test-windows: build-windows
 	cmake -S tests/wine -B build-windows/wine-tests -G Ninja \
-		-DQHJ_WINDOWS_BUILD=$(CURDIR)/build-windows
+		-DQHJ_WINDOWS_BUILDS="$(CURDIR)/build-windows;$(CURDIR)/build-windows-x86"
 	cmake --build build-windows/wine-tests
 	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error
 

@@ -36,10 +36,12 @@ test_packages=(
     at-spi2-core python3-pyatspi weston qt6-wayland
     # the .deb and Debian's checks of it
     dpkg-dev file lintian desktop-file-utils appstream mandoc
-    # the Windows program's icon, and its cross build
+    # the Windows programs' icon, and their 64-bit and 32-bit cross builds
     icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-    # Wine to try it under, and the fonts Wine draws its own parts with
-    wine wine64 fonts-wine
+    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
+    # Wine to try them under, 64-bit and 32-bit, and the fonts Wine draws
+    # its own parts with
+    wine wine64 wine32:i386 fonts-wine
 )
 
 case ${1:-} in
@@ -51,6 +53,21 @@ test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
     ;;
 esac
 
+sudo=()
+as_root() {
+    if [ "$(id -u)" -ne 0 ] && [ ${#sudo[@]} -eq 0 ]; then
+        command -v sudo >/dev/null || { echo "Run as root or install sudo to install: $*" >&2; exit 1; }
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" "$@"
+}
+
+# 32-bit Windows programs run under Debian's i386 Wine.
+if [ "$1" = test ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding the i386 architecture for 32-bit Wine"
+    as_root dpkg --add-architecture i386
+fi
+
 missing=()
 for pkg in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
@@ -59,11 +76,6 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing from Debian: ${missing[*]}"
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "Run as root or install sudo to install: ${missing[*]}" >&2; exit 1; }
-    sudo=(sudo)
-fi
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+as_root apt-get update -q
+as_root apt-get install -y -q --no-install-recommends "${missing[@]}"

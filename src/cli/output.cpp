@@ -54,7 +54,7 @@ void BufferedOutput::writeUtf8(std::string_view bytes)
         m_failed = !m_sink.write(bytes);
 }
 
-void BufferedOutput::writeNumber(std::size_t value)
+void BufferedOutput::writeNumber(std::uint64_t value)
 {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -35,7 +36,7 @@ public:
 
     void write(std::u16string_view text);
     void writeUtf8(std::string_view bytes);
-    void writeNumber(std::size_t value);
+    void writeNumber(std::uint64_t value);
     void endLine();
 
     // Hands what is buffered to the sink; false once any write has failed.

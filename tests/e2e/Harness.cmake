@@ -21,14 +21,14 @@ function(qhj_form1_layout source_dir generated_dir)
 endfunction()
 
 # The window's end-to-end scenarios, each a test that runs it against one
-# program, adding e2e_<backend>_<scenario>:
-#   qhj_e2e_scenarios(<qt|wine> <label> <scenario>...
+# program, adding e2e_<backend>_<scenario><suffix>:
+#   qhj_e2e_scenarios(<qt|wine> <label> <scenario>... [NAME_SUFFIX <suffix>]
 #       ENVIRONMENT <var=value>... [PROPERTIES <test properties>...])
 function(qhj_e2e_scenarios backend label)
-    cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "ENVIRONMENT;PROPERTIES")
+    cmake_parse_arguments(PARSE_ARGV 2 arg "" "NAME_SUFFIX" "ENVIRONMENT;PROPERTIES")
     get_filename_component(harness ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/harness ABSOLUTE)
     foreach(scenario ${arg_UNPARSED_ARGUMENTS})
-        set(name e2e_${backend}_${scenario})
+        set(name e2e_${backend}_${scenario}${arg_NAME_SUFFIX})
         add_test(NAME ${name}
             COMMAND bash ${harness}/run_scenario.sh ${backend}
                 ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/scenarios/${scenario}.sh)

@@ -41,6 +41,8 @@ done
 manifest=$(wrestool -x --raw -t24 "$exe")
 check "manifest: per-monitor-v2 dpi awareness" grep -q '<dpiAwareness[^>]*>PerMonitorV2' <<<"$manifest"
 check "manifest: per-monitor dpi awareness before Windows 10 1607" grep -q '<dpiAware[^>]*>true/pm<' <<<"$manifest"
+case $QHJ_WINDOWS_ARCH in x64) processor=amd64 ;; *) processor=x86 ;; esac
+check "manifest: for $processor" grep -q "name=\"MoTongQingLan.QingHeJian\" version=\"[0-9.]*\" processorArchitecture=\"$processor\"" <<<"$manifest"
 check "manifest: the program's version" grep -q "name=\"MoTongQingLan.QingHeJian\" version=\"$(sed -n 's/^FILEVERSION //p' "$QHJ_EXPECTED_VERSION")\"" <<<"$manifest"
 check "manifest: common controls 6" \
     grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest"
