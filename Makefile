@@ -3,7 +3,7 @@
 # opening the window takes, `make test` everything the tests use as well.
 
 .PHONY: run test bench package deps-run deps-test build test-linux test-asan test-fuzz \
-	build-windows test-windows
+	build-windows test-windows package-windows
 
 deps-run:
 	@scripts/install-deps.sh run
@@ -56,6 +56,10 @@ test-windows: build-windows
 		-DQHJ_WINDOWS_BUILDS="$(CURDIR)/build-windows;$(CURDIR)/build-windows-x86"
 	cmake --build build-windows/wine-tests
 	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error
+
+# The release archive of both Windows builds, in build-windows/.
+package-windows: build-windows
+	@scripts/package-windows.sh build-windows build-windows-x86 build-windows
 
 bench: deps-test build-windows
 	cmake --preset bench

@@ -36,9 +36,10 @@ test_packages=(
     at-spi2-core python3-pyatspi weston qt6-wayland
     # the .deb and Debian's checks of it
     dpkg-dev file lintian desktop-file-utils appstream mandoc
-    # the Windows programs' icon, and their 64-bit and 32-bit cross builds
+    # the Windows programs' icon, their 64-bit and 32-bit cross builds, and
+    # the release archive
     icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
+    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev python3 unzip
     # Wine to try them under, 64-bit and 32-bit, and the fonts Wine draws
     # its own parts with
     wine wine64 wine32:i386 fonts-wine
