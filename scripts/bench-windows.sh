@@ -73,3 +73,13 @@ base=$(printf '%s\n' "${bare_times[@]}" | median)
 echo "start to window under Wine, ms: qinghejian.exe ${app_times[*]}; bare window ${bare_times[*]}"
 echo "median of $RUNS: qinghejian.exe $app ms, bare window $base ms," \
     "ratio $(awk -v a="$app" -v b="$base" 'BEGIN { printf "%.2f", a / b }') (goal at most 1.3)"
+
+# A long paste: into qinghejian.exe's Text1 (paste_bench, from the same
+# window library) and into a plain edit control of the bare window.
+for digits in 30000 100000; do
+    text1=$(wine "$bin/paste_bench.exe" "$digits" 2>/dev/null | tr -d '\r')
+    plain=$(mktemp)
+    wine "$bare" --paste "$digits" "$(winepath -w "$plain" 2>/dev/null)" >/dev/null 2>&1
+    echo "paste of $digits digits under Wine: Text1 $text1 ms, a plain edit control $(tr -d '\r' <"$plain") ms"
+    rm -f "$plain"
+done

@@ -3,7 +3,18 @@
 // baseline for qinghejian.exe's start-up time under Wine. Loading the CJK
 // fonts is part of showing Chinese at all, so it counts on both sides, as
 // in the Qt program's benchmark.
+//
+//   bare_window.exe --paste N FILE
+//
+// instead gives the window one plain edit control in the same face, pastes
+// N digits into it, writes the milliseconds the paste took to FILE and
+// ends: the baseline for a paste into qinghejian.exe's Text1 (paste_bench).
+#include "paste_timing.h"
+
 #include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
 
 namespace {
 
@@ -33,7 +44,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCommand)
 {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
@@ -56,6 +67,22 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
         return 1;
     ShowWindow(hwnd, showCommand);
     UpdateWindow(hwnd);
+
+    unsigned long digits = 0;
+    wchar_t file[MAX_PATH] = {};
+    if (std::swscanf(commandLine, L"--paste %lu %259ls", &digits, file) == 2) {
+        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_LEFT | ES_AUTOHSCROLL,
+                                    80, 8, 257, 26, hwnd, nullptr, instance, nullptr);
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
+        SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+        const double ms = pasteMilliseconds(edit, digits);
+        if (FILE* out = _wfopen(file, L"w")) {
+            std::fprintf(out, "%.0f\n", ms);
+            std::fclose(out);
+        }
+        DestroyWindow(hwnd);
+    }
+
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
