@@ -1,13 +1,18 @@
 // Takes the X clipboard from under a program's feet, for the held-clipboard
 // scenario of the Qt program: with the server grabbed, so that the program
-// can neither see nor do anything meanwhile, it clicks at X Y, and only then
-// claims the clipboard itself. The program handles the click after the
-// server is let go, and its claim, stamped with the click's time, is older
-// than this one: the server refuses it, as it would any claim overtaken by
-// another program's.
+// can read events but have no request answered, it clicks at X Y, waits,
+// and only then claims the clipboard itself. A program that handled the
+// click during the wait asks for the clipboard with the click's time, which
+// is older than this claim: the server refuses it, as it would any claim
+// overtaken by another program's.
 //
-//   clipboard_taker X Y   exits 0 once it has claimed the clipboard, and
-//                         keeps it until it ends (stdin closed or a signal)
+// The wait is a guess. A program too busy to handle the click in time reads
+// the news of this claim first, catches its clock up to it and wins the
+// clipboard back. That shows as a SelectionClear here, and the taker says
+// so rather than leave the caller expecting a notice that will not come.
+//
+//   clipboard_taker X Y   prints "held" and keeps the clipboard until stdin
+//                         closes, or prints "overtaken" and exits 3
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -17,6 +22,26 @@
 #include <cstdlib>
 #include <thread>
 #include <unistd.h>
+
+namespace {
+
+// How long the program's claim, once the server is let go, may take to
+// arrive and overtake this one.
+constexpr auto kSettle = std::chrono::milliseconds(1500);
+
+bool lostWithin(Display* display, Window window, std::chrono::milliseconds limit)
+{
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < deadline) {
+        XEvent event;
+        if (XCheckTypedWindowEvent(display, window, SelectionClear, &event))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -37,15 +62,18 @@ int main(int argc, char** argv)
     XSync(display, False);
     // Long enough for the program to read the click and ask for the
     // clipboard, and for the server's clock to move on past the click.
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
     XSetSelectionOwner(display, clipboard, window, CurrentTime);
     const bool owner = XGetSelectionOwner(display, clipboard) == window;
     XUngrabServer(display);
     XSync(display, False);
-    std::printf("%s\n", owner ? "taken" : "not taken");
+    const bool held = owner && !lostWithin(display, window, kSettle);
+    std::printf("%s\n", held ? "held" : "overtaken");
     std::fflush(stdout);
-    if (!owner)
-        return 1;
+    if (!held) {
+        XCloseDisplay(display);
+        return 3;
+    }
     // Hold it, answering nobody, until told to let go.
     char c;
     while (read(STDIN_FILENO, &c, 1) > 0) {
