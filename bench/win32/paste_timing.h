@@ -3,22 +3,15 @@
 // the paste comparison of `make bench` under Wine.
 #pragma once
 
+#include "support/win32_clipboard_text.h"
+
 #include <windows.h>
 
 #include <string>
 
 inline double pasteMilliseconds(HWND edit, std::size_t digits)
 {
-    const std::wstring text(digits, L'7');
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-    text.copy(chars, text.size());
-    chars[text.size()] = L'\0';
-    GlobalUnlock(memory);
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
+    putOnClipboard(std::wstring(digits, L'7'));
 
     SetWindowTextW(edit, L"");
     LARGE_INTEGER frequency, start, end;

@@ -11,6 +11,7 @@
 #include "window/form1.h"
 
 #include "support/expected_notices.h"
+#include "support/win32_clipboard_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -277,19 +278,6 @@ std::optional<std::wstring> clipboardText()
     }
     CloseClipboard();
     return text;
-}
-
-void putOnClipboard(std::wstring_view text)
-{
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-    text.copy(chars, text.size());
-    chars[text.size()] = L'\0';
-    GlobalUnlock(memory);
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
 }
 
 RECT rectInParent(HWND child)
