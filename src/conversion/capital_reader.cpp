@@ -1,10 +1,14 @@
 #include "conversion/capital_reader.h"
 
-#include <array>
+#include "conversion/capital_characters.h"
 
 namespace qhj::conversion {
 
 namespace {
+
+using capitals::Kind;
+using capitals::Token;
+using capitals::classify;
 
 constexpr std::u16string_view kPrefix = u"人民币";
 
@@ -20,84 +24,6 @@ constexpr std::u16string_view kUnitWithoutDigit = u"单位前缺少数字";
 constexpr std::u16string_view kTooManyDigits = u"整数超过十二位";
 constexpr std::u16string_view kTextAfterClose = u"“整”（“正”）字后还有文字";
 constexpr std::u16string_view kNoYuan = u"缺少“元”";
-
-// kOther first: a zeroed entry of the table below is a character that is
-// none of the others.
-enum class Kind : unsigned char {
-    kOther,
-    kDigit,      // value: 0-9
-    kPlace,      // value: 1 拾, 2 佰, 3 仟
-    kGroup,      // value: 1 万, 2 亿
-    kYuan,
-    kJiao,
-    kFen,
-    kClose,
-    kLowerDigit, // 一 二 两 … 〇, Arabic digits
-    kLowerUnit,  // 十 百 千
-    kMao,
-    kLing,
-};
-
-struct Token {
-    Kind kind = Kind::kOther;
-    unsigned char value = 0;
-};
-
-struct Entry {
-    char16_t c;
-    Token token;
-};
-
-constexpr Entry kCharacters[] = {
-    {u'零', {Kind::kDigit, 0}}, {u'壹', {Kind::kDigit, 1}}, {u'贰', {Kind::kDigit, 2}},
-    {u'貳', {Kind::kDigit, 2}}, {u'叁', {Kind::kDigit, 3}}, {u'參', {Kind::kDigit, 3}},
-    {u'肆', {Kind::kDigit, 4}}, {u'伍', {Kind::kDigit, 5}}, {u'陆', {Kind::kDigit, 6}},
-    {u'陸', {Kind::kDigit, 6}}, {u'柒', {Kind::kDigit, 7}}, {u'捌', {Kind::kDigit, 8}},
-    {u'玖', {Kind::kDigit, 9}}, {u'拾', {Kind::kPlace, 1}}, {u'佰', {Kind::kPlace, 2}},
-    {u'仟', {Kind::kPlace, 3}}, {u'万', {Kind::kGroup, 1}}, {u'萬', {Kind::kGroup, 1}},
-    {u'亿', {Kind::kGroup, 2}}, {u'億', {Kind::kGroup, 2}}, {u'元', {Kind::kYuan}},
-    {u'圆', {Kind::kYuan}}, {u'圓', {Kind::kYuan}}, {u'角', {Kind::kJiao}},
-    {u'分', {Kind::kFen}}, {u'整', {Kind::kClose}}, {u'正', {Kind::kClose}},
-    {u'一', {Kind::kLowerDigit}}, {u'二', {Kind::kLowerDigit}}, {u'两', {Kind::kLowerDigit}},
-    {u'三', {Kind::kLowerDigit}}, {u'四', {Kind::kLowerDigit}}, {u'五', {Kind::kLowerDigit}},
-    {u'六', {Kind::kLowerDigit}}, {u'七', {Kind::kLowerDigit}}, {u'八', {Kind::kLowerDigit}},
-    {u'九', {Kind::kLowerDigit}}, {u'〇', {Kind::kLowerDigit}}, {u'廿', {Kind::kLowerDigit}},
-    {u'卅', {Kind::kLowerDigit}}, {u'念', {Kind::kLowerDigit}}, {u'十', {Kind::kLowerUnit}},
-    {u'百', {Kind::kLowerUnit}}, {u'千', {Kind::kLowerUnit}}, {u'毛', {Kind::kMao}},
-    {u'另', {Kind::kLing}},
-};
-
-// The characters above, and the ASCII and full-width digits, looked up in
-// two steps: the high byte of a code unit picks one of a few pages of 256
-// entries, and the low byte the entry. Page 0 is empty: every other
-// character is kOther.
-struct CharacterTable {
-    std::array<unsigned char, 256> pageOf{};
-    std::array<std::array<Token, 256>, 32> pages{};
-};
-
-constexpr CharacterTable kTable = [] {
-    CharacterTable table;
-    int used = 1;
-    const auto put = [&table, &used](char16_t c, Token token) {
-        const std::size_t high = c >> 8;
-        if (table.pageOf[high] == 0)
-            table.pageOf[high] = static_cast<unsigned char>(used++);
-        table.pages.at(table.pageOf[high])[c & 0xFF] = token;
-    };
-    for (const Entry& entry : kCharacters)
-        put(entry.c, entry.token);
-    for (char16_t d = 0; d < 10; ++d) {
-        put(static_cast<char16_t>(u'0' + d), {Kind::kLowerDigit});
-        put(static_cast<char16_t>(u'０' + d), {Kind::kLowerDigit});
-    }
-    return table;
-}();
-
-Token classify(char16_t c)
-{
-    return kTable.pages[kTable.pageOf[c >> 8]][c & 0xFF];
-}
 
 // Why a character that is none of the capitals cannot be read.
 std::u16string_view refusal(Kind kind)
