@@ -8,11 +8,6 @@ namespace {
 
 constexpr char16_t kCtrlZ = u'\x1A';
 
-bool isHighSurrogate(char16_t unit)
-{
-    return unit >= 0xD800 && unit < 0xDC00;
-}
-
 } // namespace
 
 void ConsoleDecoder::feed(std::u16string_view units, std::string& out)

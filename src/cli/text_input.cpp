@@ -13,16 +13,6 @@ constexpr std::size_t kChunk = 1 << 16;
 // Not UTF-8 anywhere it stands: the mark of a unit that is not text.
 constexpr char kNotText = '\xFF';
 
-bool isHigh(char16_t unit)
-{
-    return unit >= 0xD800 && unit < 0xDC00;
-}
-
-bool isLow(char16_t unit)
-{
-    return unit >= 0xDC00 && unit < 0xE000;
-}
-
 } // namespace
 
 bool TextInput::readRaw(std::size_t size)
@@ -46,7 +36,7 @@ void TextInput::decode()
         const auto second = static_cast<unsigned char>(m_raw[i + 1]);
         const auto unit = static_cast<char16_t>(little ? first | (second << 8) : (first << 8) | second);
         if (m_high != 0) {
-            if (isLow(unit)) {
+            if (isLowSurrogate(unit)) {
                 units += m_high;
                 units += unit;
                 m_high = 0;
@@ -57,9 +47,9 @@ void TextInput::decode()
             m_out += kNotText;
             m_high = 0;
         }
-        if (isHigh(unit)) {
+        if (isHighSurrogate(unit)) {
             m_high = unit;
-        } else if (isLow(unit)) {
+        } else if (isLowSurrogate(unit)) {
             appendUtf8(units, m_out);
             units.clear();
             m_out += kNotText;

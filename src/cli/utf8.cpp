@@ -92,8 +92,8 @@ char* encodeUtf8(std::u16string_view text, char* to)
             put(c);
             continue;
         }
-        if (c >= 0xD800 && c < 0xE000) {
-            if (c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
+        if (isHighSurrogate(c) || isLowSurrogate(c)) {
+            if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1]))
                 c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);
             else
                 c = 0xFFFD;

@@ -15,6 +15,16 @@ namespace qhj::cli {
 // refused (Unicode, table 3-7).
 bool decodeUtf8(std::string_view bytes, std::u16string& out);
 
+constexpr bool isHighSurrogate(char32_t unit)
+{
+    return unit >= 0xD800 && unit < 0xDC00;
+}
+
+constexpr bool isLowSurrogate(char32_t unit)
+{
+    return unit >= 0xDC00 && unit < 0xE000;
+}
+
 // The most UTF-8 bytes one UTF-16 code unit can need.
 inline constexpr std::size_t kMaxUtf8PerUnit = 3;
 
