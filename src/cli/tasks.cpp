@@ -22,6 +22,14 @@ void writeFigures(BufferedOutput& out, const conversion::Amount& amount)
     out.writeUtf8(std::string_view(decimals, sizeof decimals));
 }
 
+// "第K个字符：", where a notice or a verdict points into its text.
+void writePosition(BufferedOutput& out, std::size_t position)
+{
+    out.writeUtf8("第");
+    out.writeNumber(position);
+    out.writeUtf8("个字符：");
+}
+
 bool isBlank(char16_t c)
 {
     return c == u' ' || c == u'\t' || c == u'　';
@@ -70,11 +78,8 @@ void LineNoticeBox::notice(std::u16string_view prompt, std::size_t position)
     m_err.writeUtf8("第");
     m_err.writeNumber(m_line);
     m_err.writeUtf8("行：");
-    if (position > 0) {
-        m_err.writeUtf8("第");
-        m_err.writeNumber(position);
-        m_err.writeUtf8("个字符：");
-    }
+    if (position > 0)
+        writePosition(m_err, position);
     m_err.write(prompt);
     m_err.endLine();
 }
@@ -179,9 +184,8 @@ void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
         } else if (capitals.empty()) {
             m_out.write(kNoCapitals);
         } else {
-            m_out.writeUtf8("大写第");
-            m_out.writeNumber(check.position);
-            m_out.writeUtf8("个字符：");
+            m_out.writeUtf8("大写");
+            writePosition(m_out, check.position);
             m_out.write(check.reason);
         }
         failed();
