@@ -37,7 +37,7 @@ now_ms() { date +%s%3N; }
 start_to_window() {
     local program=$1 name=$2 start pid end window
     start=$(now_ms)
-    wine "$program" >/dev/null 2>&1 &
+    qhj_wine "$program" >/dev/null 2>&1 &
     pid=$!
     until window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null) && [ -n "$window" ]; do
         if [ $(($(now_ms) - start)) -gt 30000 ]; then
@@ -77,9 +77,9 @@ echo "median of $RUNS: qinghejian.exe $app ms, bare window $base ms," \
 # A long paste: into qinghejian.exe's Text1 (paste_bench, from the same
 # window library) and into a plain edit control of the bare window.
 for digits in 30000 100000; do
-    text1=$(wine "$bin/paste_bench.exe" "$digits" 2>/dev/null | tr -d '\r')
+    text1=$(qhj_wine "$bin/paste_bench.exe" "$digits" 2>/dev/null | tr -d '\r')
     plain=$(mktemp)
-    wine "$bare" --paste "$digits" "$(winepath -w "$plain" 2>/dev/null)" >/dev/null 2>&1
+    qhj_wine "$bare" --paste "$digits" "$(qhj_wine winepath -w "$plain" 2>/dev/null)" >/dev/null 2>&1
     echo "paste of $digits digits under Wine: Text1 $text1 ms, a plain edit control $(tr -d '\r' <"$plain") ms"
     rm -f "$plain"
 done

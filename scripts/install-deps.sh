@@ -40,14 +40,24 @@ test_packages=(
     # the release archive
     icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev python3 unzip
-    # Wine to try them under, 64-bit and 32-bit, and the fonts Wine draws
-    # its own parts with
-    wine wine64 wine32:i386 fonts-wine
+    # Wine to try them under, and the fonts Wine draws its own parts with
+    wine wine64 fonts-wine
 )
+# 32-bit Wine, for the 32-bit programs, only where the kernel can run it:
+# elsewhere an installed wine32 is what Debian's wine starts first, and fails.
+i386_packages=(wine32:i386)
 
+source scripts/lib/i386.sh
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
-test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+test)
+    packages=("${run_packages[@]}" "${test_packages[@]}")
+    if qhj_i386_runs "$PWD"; then
+        packages+=("${i386_packages[@]}")
+    else
+        echo "Not installing ${i386_packages[*]}: $(qhj_i386_reason); the 32-bit Wine tests will be skipped"
+    fi
+    ;;
 *)
     echo "usage: $0 run|test" >&2
     exit 2
@@ -64,7 +74,7 @@ as_root() {
 }
 
 # 32-bit Windows programs run under Debian's i386 Wine.
-if [ "$1" = test ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [[ " ${packages[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "Adding the i386 architecture for 32-bit Wine"
     as_root dpkg --add-architecture i386
 fi

@@ -12,12 +12,15 @@ QHJ_XVFB_PID=""
 
 start_private_display() {
     local geometry=${1:-1280x800x24}
-    local number
+    local number log
+    # Xvfb's chatter is kept aside, and shown if no display could be had.
+    log=$(mktemp "${TMPDIR:-/tmp}/qhj-xvfb.XXXXXX") || return 1
     for number in $(seq 100 199); do
         if [ -e "/tmp/.X${number}-lock" ] || [ -e "/tmp/.X11-unix/X${number}" ]; then
             continue
         fi
-        Xvfb ":${number}" -screen 0 "$geometry" -nolisten tcp -noreset >/dev/null 2>&1 &
+        echo "--- Xvfb :${number}" >>"$log"
+        Xvfb ":${number}" -screen 0 "$geometry" -nolisten tcp -noreset >>"$log" 2>&1 &
         QHJ_XVFB_PID=$!
         local tries
         for tries in $(seq 1 100); do
@@ -26,6 +29,7 @@ start_private_display() {
             fi
             if DISPLAY=":${number}" xdpyinfo >/dev/null 2>&1; then
                 export DISPLAY=":${number}"
+                rm -f "$log"
                 return 0
             fi
             sleep 0.1
@@ -34,7 +38,9 @@ start_private_display() {
         wait "$QHJ_XVFB_PID" 2>/dev/null || true
         QHJ_XVFB_PID=""
     done
-    echo "no free X display between :100 and :199" >&2
+    echo "no free X display between :100 and :199; Xvfb said:" >&2
+    sed 's/^/  | /' "$log" >&2
+    rm -f "$log"
     return 1
 }
 

@@ -2,15 +2,25 @@
 # qinghejian.exe, in a prefix inside the build tree.
 #
 #   qhj_wine_env PREFIX     exports what every wine call here needs
+#   qhj_wine PROGRAM ARG... runs a Windows program, 64-bit or 32-bit
 #   qhj_wine_make_prefix    makes the prefix anew (about 15 s): wineboot,
 #                           registry settings, marlett.ttf
 #   qhj_wine_kill           ends every process of this prefix and its server
 #
 # The caller provides the display (scripts/lib/display.sh).
 
+source "$(dirname "${BASH_SOURCE[0]}")/quiet.sh"
+
+# Wine's 64-bit loader, called by name. Debian's `wine` and `wineboot` start
+# the 32-bit loader whenever wine32 is installed, and on a kernel that cannot
+# run 32-bit programs that fails before anything 64-bit is tried. The 64-bit
+# loader starts the 32-bit one itself for a 32-bit program, where it can.
+QHJ_WINE_LOADER=/usr/lib/wine/wine64
+
 qhj_wine_env() {
     export WINEPREFIX=$1
     export WINEARCH=win64
+    export WINELOADER=$QHJ_WINE_LOADER
     export WINEDEBUG=-all
     # No Mono or Gecko install prompts, no desktop entries in the home folder.
     export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
@@ -18,6 +28,10 @@ qhj_wine_env() {
     export LANG=C.UTF-8
     export LC_ALL=C.UTF-8
     unset WAYLAND_DISPLAY
+}
+
+qhj_wine() {
+    "$QHJ_WINE_LOADER" "$@"
 }
 
 qhj_wine_kill() {
@@ -42,7 +56,7 @@ qhj_wine_make_prefix() {
     qhj_wine_kill
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
-    wineboot -i >/dev/null 2>&1
+    qhj_quiet "making the Wine prefix (wineboot)" qhj_wine wineboot -i || return 1
     wineserver -w >/dev/null 2>&1 || true
 
     local sans_file sans_link reg
@@ -70,7 +84,8 @@ Windows Registry Editor Version 5.00
 
 REG
     } >"$reg"
-    wine reg import "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    qhj_quiet "importing the prefix's settings (reg import)" \
+        qhj_wine reg import "$(qhj_wine winepath -w "$reg" 2>/dev/null)" || return 1
 
     # Caption buttons are drawn with Marlett; without it they show letters.
     local dir

@@ -9,9 +9,9 @@
 #
 # PROGRAM is the program to run, e.g. build/bin/qinghejian-convert or
 # build-windows/bin/qinghejian-convert.exe; RUNNER, when given, is the
-# command that runs it, e.g. wine:
+# command that runs it, e.g. Wine's 64-bit loader:
 #
-#   tests/e2e/cli_test.sh build-windows/bin/qinghejian-convert.exe wine
+#   tests/e2e/cli_test.sh build-windows/bin/qinghejian-convert.exe /usr/lib/wine/wine64
 #
 # For a .exe the lines must end in CRLF; the CRs are checked and then taken
 # off, so every case compares the same text on both systems. Wine's own

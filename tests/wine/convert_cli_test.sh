@@ -5,4 +5,4 @@ set -euo pipefail
 source "$QHJ_SOURCE_DIR/tests/e2e/harness/wine.sh"
 backend_session_start
 trap backend_session_stop EXIT
-timeout 200 bash "$QHJ_SOURCE_DIR/tests/e2e/cli_test.sh" "$QHJ_WINDOWS_BIN/qinghejian-convert.exe" wine
+timeout 200 bash "$QHJ_SOURCE_DIR/tests/e2e/cli_test.sh" "$QHJ_WINDOWS_BIN/qinghejian-convert.exe" "$QHJ_WINE_LOADER"

@@ -11,7 +11,7 @@ start_private_display
 trap 'qhj_wine_kill; stop_private_display' EXIT
 
 start=$(date +%s)
-qhj_wine_make_prefix
+qhj_wine_make_prefix || give_up "the Wine prefix is made (Wine's own words are above)"
 echo "prefix made in $(( $(date +%s) - start )) s: $WINEPREFIX"
 
 check "the prefix has a registry" test -f "$WINEPREFIX/system.reg"

@@ -5,4 +5,4 @@ set -euo pipefail
 source "$QHJ_SOURCE_DIR/tests/e2e/harness/wine.sh"
 backend_session_start
 trap backend_session_stop EXIT
-timeout 150 wine "$QHJ_WINDOWS_BIN/runtime_test.exe"
+timeout 150 "$QHJ_WINE_LOADER" "$QHJ_WINDOWS_BIN/runtime_test.exe"

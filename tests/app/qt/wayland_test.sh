@@ -41,9 +41,10 @@ check "the program runs on Qt's wayland platform" kill -0 "$app_pid"
 
 shot_dir=$runtime/shots
 mkdir "$shot_dir"
-(cd "$shot_dir" && weston-screenshooter) >/dev/null 2>&1
+(cd "$shot_dir" && weston-screenshooter) >"$runtime/screenshooter.log" 2>&1
 shot=$(ls "$shot_dir"/*.png 2>/dev/null | head -n 1)
 check "weston-screenshooter takes a picture" test -n "$shot"
+[ -n "$shot" ] || sed 's/^/  weston-screenshooter: /' "$runtime/screenshooter.log"
 if [ -n "$shot" ]; then
     # The window's light grey, over weston's darker pattern: the client area
     # alone is 454 x 90 pixels.

@@ -5,9 +5,22 @@
 source "$QHJ_SOURCE_DIR/scripts/lib/display.sh"
 source "$QHJ_SOURCE_DIR/scripts/lib/wine.sh"
 
+source "$QHJ_SOURCE_DIR/scripts/lib/i386.sh"
+
 QHJ_HOLDER_PID=""
 
+# A skip, not a failure, for the 32-bit build where the i386_probe fixture
+# found that the kernel cannot run 32-bit programs.
+qhj_skip_without_i386() {
+    [ "${QHJ_WINDOWS_ARCH:-}" = x86 ] || return 0
+    if [ "$(cat "${QHJ_I386_ANSWER:-/nonexistent}" 2>/dev/null)" = no ]; then
+        echo "SKIPPED: $(qhj_i386_reason)"
+        exit 77
+    fi
+}
+
 backend_session_start() {
+    qhj_skip_without_i386
     qhj_wine_env "$QHJ_WINE_PREFIX"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "no Wine prefix at $WINEPREFIX: run the wine_prefix test first" >&2
@@ -27,7 +40,7 @@ backend_session_stop() {
 }
 
 backend_launch() {
-    wine "$QHJ_WINDOWS_BIN/qinghejian.exe" >"$PROGRAM_LOG" 2>&1 &
+    qhj_wine "$QHJ_WINDOWS_BIN/qinghejian.exe" >"$PROGRAM_LOG" 2>&1 &
     PROGRAM_PID=$!
 }
 
@@ -77,7 +90,7 @@ backend_close_window() {
 # Another Windows program opens the clipboard and keeps it open while
 # NAME is clicked, and until backend_release_clipboard.
 backend_click_with_clipboard_held() {
-    (cd "$QHJ_WORK" && exec wine "$QHJ_WINDOWS_BIN/clipboard_holder.exe" ready release 60 >/dev/null 2>&1) &
+    (cd "$QHJ_WORK" && exec "$QHJ_WINE_LOADER" "$QHJ_WINDOWS_BIN/clipboard_holder.exe" ready release 60 >"$QHJ_WORK/holder.log" 2>&1) &
     QHJ_HOLDER_PID=$!
     local tries
     for tries in $(seq 1 100); do
