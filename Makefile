@@ -19,22 +19,28 @@ build: deps-run
 run: build
 	@scripts/run.sh
 
-test: test-linux test-asan test-fuzz test-windows
+# Every suite, each to its end, then one summary of what ran and what was
+# skipped, and why (scripts/test.sh). Each suite's ctest writes its results
+# to build-results/<suite>.xml for that summary.
+RESULTS := $(CURDIR)/build-results
+
+test: deps-test
+	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows
 
 test-linux: deps-test
 	cmake --preset linux
 	cmake --build --preset linux
-	ctest --preset linux
+	ctest --preset linux --output-junit $(RESULTS)/linux.xml
 
 test-asan: deps-test
 	cmake --preset asan
 	cmake --build --preset asan
-	ctest --preset asan
+	ctest --preset asan --output-junit $(RESULTS)/asan.xml
 
 test-fuzz: deps-test
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	ctest --preset fuzz
+	ctest --preset fuzz --output-junit $(RESULTS)/fuzz.xml
 
 # The .deb, from the tested build, in build/packages/.
 package: deps-test
@@ -55,7 +61,8 @@ test-windows: build-windows
 	cmake -S tests/wine -B build-windows/wine-tests -G Ninja \
 		-DQHJ_WINDOWS_BUILDS="$(CURDIR)/build-windows;$(CURDIR)/build-windows-x86"
 	cmake --build build-windows/wine-tests
-	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error
+	ctest --test-dir build-windows/wine-tests --output-on-failure --no-tests=error \
+		--output-junit $(RESULTS)/windows.xml
 
 # The release archive of both Windows builds, in build-windows/.
 package-windows: build-windows
