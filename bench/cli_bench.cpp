@@ -12,7 +12,7 @@ namespace {
 
 class MemorySource : public qhj::cli::ByteSource {
 public:
-    explicit MemorySource(const std::string& bytes) : m_bytes(bytes) {}
+    explicit MemorySource(const std::string& bytes) : m_bytes(bytes) { }
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
         const std::size_t n = std::min(size, m_bytes.size() - m_at);
@@ -49,8 +49,9 @@ const std::string& amounts()
 
 void convertLines(benchmark::State& state)
 {
-    const std::vector<qhj::cli::Argument> args =
-        state.range(0) != 0 ? std::vector<qhj::cli::Argument>{{u"--standard", true}} : std::vector<qhj::cli::Argument>{};
+    const std::vector<qhj::cli::Argument> args = state.range(0) != 0
+        ? std::vector<qhj::cli::Argument>{{u"--standard", true}}
+        : std::vector<qhj::cli::Argument>{};
     for (auto _ : state) {
         MemorySource source(amounts());
         NullSink sink;

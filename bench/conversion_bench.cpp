@@ -14,8 +14,7 @@ namespace {
 // Counts the notices instead of showing them.
 class SilentBox : public qhj::runtime::MessageBox {
 public:
-    void msgBox(std::u16string_view, qhj::runtime::MsgBoxStyle,
-                std::optional<std::u16string_view>) override
+    void msgBox(std::u16string_view, qhj::runtime::MsgBoxStyle, std::optional<std::u16string_view>) override
     {
         ++m_shown;
     }
@@ -63,8 +62,8 @@ BENCHMARK(convertZerosStandard);
 // Reading the capitals back: the window's form and the standard one.
 void readCapitals(benchmark::State& state)
 {
-    const std::u16string_view text =
-        state.range(0) == 0 ? u"壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整" : u"壹拾贰万叁仟肆佰伍拾陆元柒角捌分";
+    const std::u16string_view text = state.range(0) == 0 ? u"壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整"
+                                                         : u"壹拾贰万叁仟肆佰伍拾陆元柒角捌分";
     for (auto _ : state)
         benchmark::DoNotOptimize(qhj::conversion::ReadCapitals(text));
     state.SetItemsProcessed(state.iterations());

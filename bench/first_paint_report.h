@@ -69,7 +69,7 @@ inline long peakRssKb()
 
 class FirstPaintReporter final : public QObject {
 public:
-    FirstPaintReporter(const char* launchNs, QObject* parent) : QObject(parent), m_launchNs(launchNs) {}
+    FirstPaintReporter(const char* launchNs, QObject* parent) : QObject(parent), m_launchNs(launchNs) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

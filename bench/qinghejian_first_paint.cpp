@@ -11,5 +11,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     qhj::app::qt::setUpApplication();
-    return qhj::app::qt::showForm1([](qhj::app::qt::MainWindow& window) { qhj::bench::reportFirstPaintIfAsked(window); });
+    return qhj::app::qt::showForm1(
+        [](qhj::app::qt::MainWindow& window) { qhj::bench::reportFirstPaintIfAsked(window); });
 }

@@ -54,15 +54,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     wc.lpszClassName = L"BareWindow";
     if (!RegisterClassExW(&wc))
         return 1;
-    g_font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_DONTCARE, L"宋体");
+    g_font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"宋体");
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT rect{0, 0, 454, 90};
     AdjustWindowRectEx(&rect, style, FALSE, 0);
     HWND hwnd = CreateWindowExW(0, wc.lpszClassName, L"bare-window 青禾笺", style, CW_USEDEFAULT,
-                                CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top,
-                                nullptr, nullptr, instance, nullptr);
+                                CW_USEDEFAULT, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                                nullptr, instance, nullptr);
     if (!hwnd)
         return 1;
     ShowWindow(hwnd, showCommand);
@@ -71,8 +70,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int showCo
     unsigned long digits = 0;
     wchar_t file[MAX_PATH] = {};
     if (std::swscanf(commandLine, L"--paste %lu %259ls", &digits, file) == 2) {
-        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_LEFT | ES_AUTOHSCROLL,
-                                    80, 8, 257, 26, hwnd, nullptr, instance, nullptr);
+        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                    WS_CHILD | WS_VISIBLE | ES_LEFT | ES_AUTOHSCROLL, 80, 8, 257, 26, hwnd,
+                                    nullptr, instance, nullptr);
         SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
         SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
         const double ms = pasteMilliseconds(edit, digits);

@@ -21,5 +21,6 @@ inline double pasteMilliseconds(HWND edit, std::size_t digits)
     QueryPerformanceCounter(&end);
     if (static_cast<std::size_t>(GetWindowTextLengthW(edit)) != digits)
         return -1;
-    return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0
+        / static_cast<double>(frequency.QuadPart);
 }

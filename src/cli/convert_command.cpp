@@ -19,8 +19,7 @@ class FlushingSource : public ByteSource {
 public:
     FlushingSource(ByteSource& source, BufferedOutput& out, BufferedOutput& err)
         : m_source(source), m_out(out), m_err(err)
-    {
-    }
+    { }
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
         m_err.flush();
@@ -124,8 +123,8 @@ bool runItems(const Options& options, ItemTask& task, LineNoticeBox& notices, By
 
 } // namespace
 
-int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out,
-               BufferedOutput& err, std::size_t lineCapacity)
+int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out, BufferedOutput& err,
+               std::size_t lineCapacity)
 {
     const Options options = parseOptions(args);
     if (options.job == Job::kHelp || options.job == Job::kVersion) {

@@ -34,7 +34,7 @@ struct Argument {
 // one line each, and notices, usage errors and I/O errors to `err`. `out`
 // and `err` may be the same output. `lineCapacity` bounds the memory for
 // standard input, as the LineReader's capacity.
-int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out,
-               BufferedOutput& err, std::size_t lineCapacity = LineReader::kDefaultCapacity);
+int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out, BufferedOutput& err,
+               std::size_t lineCapacity = LineReader::kDefaultCapacity);
 
 } // namespace qhj::cli

@@ -22,8 +22,7 @@ std::string_view withoutCr(std::string_view line)
 
 LineReader::LineReader(ByteSource& source, std::size_t capacity)
     : m_source(source), m_buffer(std::max(capacity, kHeadBytes))
-{
-}
+{ }
 
 std::string_view LineReader::span(std::size_t begin, std::size_t end) const
 {

@@ -9,8 +9,7 @@ namespace qhj::cli {
 
 BufferedOutput::BufferedOutput(Sink& sink, std::string_view lineEnd, std::size_t capacity)
     : m_sink(sink), m_lineEnd(lineEnd), m_buffer(new char[capacity]), m_capacity(capacity)
-{
-}
+{ }
 
 BufferedOutput::~BufferedOutput()
 {

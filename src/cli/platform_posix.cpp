@@ -30,7 +30,7 @@ public:
 
 class DescriptorSink : public Sink {
 public:
-    explicit DescriptorSink(int fd) : m_fd(fd) {}
+    explicit DescriptorSink(int fd) : m_fd(fd) { }
 
     bool write(std::string_view bytes) override
     {
@@ -68,10 +68,10 @@ std::unique_ptr<Sink> standardError()
 
 bool outputAndErrorShared()
 {
-    struct stat out{};
-    struct stat err{};
-    return fstat(STDOUT_FILENO, &out) == 0 && fstat(STDERR_FILENO, &err) == 0
-        && out.st_dev == err.st_dev && out.st_ino == err.st_ino;
+    struct stat out { };
+    struct stat err { };
+    return fstat(STDOUT_FILENO, &out) == 0 && fstat(STDERR_FILENO, &err) == 0 && out.st_dev == err.st_dev
+        && out.st_ino == err.st_ino;
 }
 
 } // namespace qhj::cli

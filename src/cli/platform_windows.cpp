@@ -30,7 +30,7 @@ bool isConsole(HANDLE handle)
 // A console gives UTF-16, handed on as UTF-8 (see ConsoleDecoder).
 class ConsoleSource : public ByteSource {
 public:
-    explicit ConsoleSource(HANDLE handle) : m_handle(handle) {}
+    explicit ConsoleSource(HANDLE handle) : m_handle(handle) { }
 
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
@@ -66,7 +66,7 @@ private:
 
 class FileSource : public ByteSource {
 public:
-    explicit FileSource(HANDLE handle) : m_handle(handle) {}
+    explicit FileSource(HANDLE handle) : m_handle(handle) { }
 
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
@@ -88,7 +88,7 @@ private:
 
 class ConsoleSink : public Sink {
 public:
-    explicit ConsoleSink(HANDLE handle) : m_handle(handle) {}
+    explicit ConsoleSink(HANDLE handle) : m_handle(handle) { }
 
     bool write(std::string_view bytes) override
     {
@@ -113,7 +113,7 @@ private:
 
 class FileSink : public Sink {
 public:
-    explicit FileSink(HANDLE handle) : m_handle(handle) {}
+    explicit FileSink(HANDLE handle) : m_handle(handle) { }
 
     bool write(std::string_view bytes) override
     {
@@ -174,8 +174,7 @@ bool outputAndErrorShared()
     const FILE_ID_128 none{};
     return GetFileInformationByHandleEx(out, FileIdInfo, &a, sizeof a)
         && GetFileInformationByHandleEx(err, FileIdInfo, &b, sizeof b)
-        && std::memcmp(&a.FileId, &none, sizeof none) != 0
-        && a.VolumeSerialNumber == b.VolumeSerialNumber
+        && std::memcmp(&a.FileId, &none, sizeof none) != 0 && a.VolumeSerialNumber == b.VolumeSerialNumber
         && std::memcmp(&a.FileId, &b.FileId, sizeof a.FileId) == 0;
 }
 

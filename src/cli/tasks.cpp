@@ -68,7 +68,8 @@ bool takeDash(std::u16string_view& text)
 
 } // namespace
 
-void LineNoticeBox::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle, std::optional<std::u16string_view>)
+void LineNoticeBox::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle,
+                           std::optional<std::u16string_view>)
 {
     notice(prompt);
 }

@@ -17,7 +17,7 @@ namespace qhj::cli {
 // title and icon have no place on a terminal.
 class LineNoticeBox : public runtime::MessageBox {
 public:
-    explicit LineNoticeBox(BufferedOutput& err) : m_err(err) {}
+    explicit LineNoticeBox(BufferedOutput& err) : m_err(err) { }
 
     void setLine(std::size_t number) { m_line = number; }
     void msgBox(std::u16string_view prompt, runtime::MsgBoxStyle,
@@ -32,7 +32,7 @@ private:
 
 class ItemTask {
 public:
-    ItemTask(BufferedOutput& out, LineNoticeBox& notices) : m_out(out), m_notices(notices) {}
+    ItemTask(BufferedOutput& out, LineNoticeBox& notices) : m_out(out), m_notices(notices) { }
     virtual ~ItemTask() = default;
 
     // One item; nullopt for one that is not text (not UTF-8). Writes one
@@ -59,7 +59,8 @@ using Converter = std::u16string (*)(std::u16string_view, runtime::MessageBox&);
 class ConvertTask : public ItemTask {
 public:
     ConvertTask(Converter convert, BufferedOutput& out, LineNoticeBox& notices)
-        : ItemTask(out, notices), m_convert(convert) {}
+        : ItemTask(out, notices), m_convert(convert)
+    { }
     void item(std::optional<std::u16string_view> text) override;
     void longLine(const Line& line) override;
 

@@ -67,8 +67,7 @@ std::ptrdiff_t TextInput::read(char* buffer, std::size_t size)
         // Enough to tell the mark: a second byte only after an FF or FE,
         // so that nobody typing is kept waiting.
         while ((m_raw.empty() || (m_raw.size() < 2 && (m_raw[0] == '\xFF' || m_raw[0] == '\xFE')))
-               && readRaw(m_raw.empty() ? 2 : 1)) {
-        }
+               && readRaw(m_raw.empty() ? 2 : 1)) { }
         const std::string_view start(m_raw.data(), std::min<std::size_t>(m_raw.size(), 2));
         if (start == "\xFF\xFE" || start == "\xFE\xFF") {
             m_form = start == "\xFF\xFE" ? Form::kUtf16Le : Form::kUtf16Be;

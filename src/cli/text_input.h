@@ -16,7 +16,7 @@ namespace qhj::cli {
 // is not UTF-8, so that its line fails as any line that is not text does.
 class TextInput final : public ByteSource {
 public:
-    explicit TextInput(ByteSource& source) : m_source(source) {}
+    explicit TextInput(ByteSource& source) : m_source(source) { }
 
     std::ptrdiff_t read(char* buffer, std::size_t size) override;
 
@@ -30,8 +30,8 @@ private:
 
     ByteSource& m_source;
     Form m_form = Form::kUnknown;
-    std::string m_raw;  // bytes read and not yet handed on or decoded
-    std::string m_out;  // UTF-8 ready to hand on
+    std::string m_raw; // bytes read and not yet handed on or decoded
+    std::string m_out; // UTF-8 ready to hand on
     std::size_t m_taken = 0;
     char16_t m_high = 0; // a high surrogate waiting for its partner
     bool m_ended = false;

@@ -44,8 +44,8 @@ public:
 
 private:
     bool m_valid = true;
-    int m_need = 0;              // continuation bytes still due
-    std::uint8_t m_low = 0x80;   // allowed range of the next one
+    int m_need = 0;            // continuation bytes still due
+    std::uint8_t m_low = 0x80; // allowed range of the next one
     std::uint8_t m_high = 0xBF;
 };
 

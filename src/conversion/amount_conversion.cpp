@@ -27,15 +27,13 @@ std::u16string_view capitalDigit(char16_t checkedDigit)
 std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::MessageBox& box)
 {
     const std::size_t point = input.find(u'.');
-    if (point != std::u16string_view::npos
-        && input.find(u'.', point + 1) != std::u16string_view::npos) {
+    if (point != std::u16string_view::npos && input.find(u'.', point + 1) != std::u16string_view::npos) {
         show(box, kMorePointsNotice);
         return std::nullopt;
     }
     CheckedAmount amount;
     amount.integer = input.substr(0, point);
-    amount.fraction =
-        point == std::u16string_view::npos ? std::u16string_view{} : input.substr(point + 1);
+    amount.fraction = point == std::u16string_view::npos ? std::u16string_view{} : input.substr(point + 1);
 
     // Every way of failing ends here: the failure notice and no amount.
     const auto failure = [&box]() -> std::optional<CheckedAmount> {

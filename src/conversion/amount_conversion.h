@@ -55,12 +55,11 @@ struct NoticeText {
     std::optional<std::u16string_view> title;
 };
 
-inline constexpr NoticeText kMorePointsNotice{
-    u"数字输入出错", runtime::MsgBoxStyle::kOkOnly, std::nullopt};
-inline constexpr NoticeText kExtraDecimalsNotice{
-    u"小数点后第二位后的数字将被忽略", runtime::MsgBoxStyle::kExclamation, u"警告"};
-inline constexpr NoticeText kFailureNotice{
-    u"你输入的数字太大或者输入错误，识别失败", runtime::MsgBoxStyle::kExclamation, u"错误"};
+inline constexpr NoticeText kMorePointsNotice{u"数字输入出错", runtime::MsgBoxStyle::kOkOnly, std::nullopt};
+inline constexpr NoticeText kExtraDecimalsNotice{u"小数点后第二位后的数字将被忽略",
+                                                 runtime::MsgBoxStyle::kExclamation, u"警告"};
+inline constexpr NoticeText kFailureNotice{u"你输入的数字太大或者输入错误，识别失败",
+                                           runtime::MsgBoxStyle::kExclamation, u"错误"};
 
 // The value of a decimal digit, ASCII "0"-"9" or full-width "０"-"９" as
 // Chinese input methods type them; -1 for anything else.

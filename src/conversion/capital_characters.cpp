@@ -10,21 +10,21 @@ struct Entry {
 };
 
 constexpr Entry kCharacters[] = {
-    {u'零', {Kind::kDigit, 0}}, {u'壹', {Kind::kDigit, 1}}, {u'贰', {Kind::kDigit, 2}},
-    {u'貳', {Kind::kDigit, 2}}, {u'叁', {Kind::kDigit, 3}}, {u'參', {Kind::kDigit, 3}},
-    {u'肆', {Kind::kDigit, 4}}, {u'伍', {Kind::kDigit, 5}}, {u'陆', {Kind::kDigit, 6}},
-    {u'陸', {Kind::kDigit, 6}}, {u'柒', {Kind::kDigit, 7}}, {u'捌', {Kind::kDigit, 8}},
-    {u'玖', {Kind::kDigit, 9}}, {u'拾', {Kind::kPlace, 1}}, {u'佰', {Kind::kPlace, 2}},
-    {u'仟', {Kind::kPlace, 3}}, {u'万', {Kind::kGroup, 1}}, {u'萬', {Kind::kGroup, 1}},
-    {u'亿', {Kind::kGroup, 2}}, {u'億', {Kind::kGroup, 2}}, {u'元', {Kind::kYuan}},
-    {u'圆', {Kind::kYuan}}, {u'圓', {Kind::kYuan}}, {u'角', {Kind::kJiao}},
-    {u'分', {Kind::kFen}}, {u'整', {Kind::kClose}}, {u'正', {Kind::kClose}},
+    {u'零', {Kind::kDigit, 0}},   {u'壹', {Kind::kDigit, 1}},   {u'贰', {Kind::kDigit, 2}},
+    {u'貳', {Kind::kDigit, 2}},   {u'叁', {Kind::kDigit, 3}},   {u'參', {Kind::kDigit, 3}},
+    {u'肆', {Kind::kDigit, 4}},   {u'伍', {Kind::kDigit, 5}},   {u'陆', {Kind::kDigit, 6}},
+    {u'陸', {Kind::kDigit, 6}},   {u'柒', {Kind::kDigit, 7}},   {u'捌', {Kind::kDigit, 8}},
+    {u'玖', {Kind::kDigit, 9}},   {u'拾', {Kind::kPlace, 1}},   {u'佰', {Kind::kPlace, 2}},
+    {u'仟', {Kind::kPlace, 3}},   {u'万', {Kind::kGroup, 1}},   {u'萬', {Kind::kGroup, 1}},
+    {u'亿', {Kind::kGroup, 2}},   {u'億', {Kind::kGroup, 2}},   {u'元', {Kind::kYuan}},
+    {u'圆', {Kind::kYuan}},       {u'圓', {Kind::kYuan}},       {u'角', {Kind::kJiao}},
+    {u'分', {Kind::kFen}},        {u'整', {Kind::kClose}},      {u'正', {Kind::kClose}},
     {u'一', {Kind::kLowerDigit}}, {u'二', {Kind::kLowerDigit}}, {u'两', {Kind::kLowerDigit}},
     {u'三', {Kind::kLowerDigit}}, {u'四', {Kind::kLowerDigit}}, {u'五', {Kind::kLowerDigit}},
     {u'六', {Kind::kLowerDigit}}, {u'七', {Kind::kLowerDigit}}, {u'八', {Kind::kLowerDigit}},
     {u'九', {Kind::kLowerDigit}}, {u'〇', {Kind::kLowerDigit}}, {u'廿', {Kind::kLowerDigit}},
     {u'卅', {Kind::kLowerDigit}}, {u'念', {Kind::kLowerDigit}}, {u'十', {Kind::kLowerUnit}},
-    {u'百', {Kind::kLowerUnit}}, {u'千', {Kind::kLowerUnit}}, {u'毛', {Kind::kMao}},
+    {u'百', {Kind::kLowerUnit}},  {u'千', {Kind::kLowerUnit}},  {u'毛', {Kind::kMao}},
     {u'另', {Kind::kLing}},
 };
 

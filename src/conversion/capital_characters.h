@@ -12,9 +12,9 @@ namespace qhj::conversion::capitals {
 // is none of the others.
 enum class Kind : unsigned char {
     kOther,
-    kDigit,      // value: 0-9
-    kPlace,      // value: 1 拾, 2 佰, 3 仟
-    kGroup,      // value: 1 万, 2 亿
+    kDigit, // value: 0-9
+    kPlace, // value: 1 拾, 2 佰, 3 仟
+    kGroup, // value: 1 万, 2 亿
     kYuan,
     kJiao,
     kFen,

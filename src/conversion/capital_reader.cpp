@@ -29,30 +29,35 @@ constexpr std::u16string_view kNoYuan = u"缺少“元”";
 std::u16string_view refusal(Kind kind)
 {
     switch (kind) {
-    case Kind::kLowerDigit: return kNotCapitalDigit;
-    case Kind::kLowerUnit: return kNotCapitalUnit;
-    case Kind::kMao: return kMaoForJiao;
-    case Kind::kLing: return kLingForZero;
-    default: return kNotAmountText;
+    case Kind::kLowerDigit:
+        return kNotCapitalDigit;
+    case Kind::kLowerUnit:
+        return kNotCapitalUnit;
+    case Kind::kMao:
+        return kMaoForJiao;
+    case Kind::kLing:
+        return kLingForZero;
+    default:
+        return kNotAmountText;
     }
 }
 
 // Where the reader stands between two characters.
 enum class Stage : unsigned char {
-    kInteger,  // in the integer part: groups closed by 亿, 万 or 元
+    kInteger, // in the integer part: groups closed by 亿, 万 or 元
     kAfterYuan,
     kAfterJiao,
     kAfterFen,
     kClosed,
 };
 
-constexpr int kNoGroup = 3; // above 亿 (2), 万 (1) and 元 (0)
+constexpr int kNoGroup = 3;               // above 亿 (2), 万 (1) and 元 (0)
 constexpr unsigned kIntegerBits = 0x3FFC; // places 0 to 11
-constexpr int kNoPlace = 4; // above 仟 (3) in a group
+constexpr int kNoPlace = 4;               // above 仟 (3) in a group
 
 class Reader {
 public:
-    explicit Reader(std::u16string_view text) : m_text(text) {}
+    explicit Reader(std::u16string_view text) : m_text(text) { }
 
     CapitalReading read();
 
@@ -212,7 +217,8 @@ bool Reader::group(int value, std::size_t index)
     // The group's places become places value * 4 + 0 to 3 of the amount.
     const unsigned shift = static_cast<unsigned>(value) * 4;
     m_result.spelling.nonZeroPlaces |= static_cast<std::uint16_t>((m_groupNonZero << shift) & kIntegerBits);
-    m_result.spelling.zeroWrittenAbove |= static_cast<std::uint16_t>((m_groupZeroAbove << shift) & kIntegerBits);
+    m_result.spelling.zeroWrittenAbove |=
+        static_cast<std::uint16_t>((m_groupZeroAbove << shift) & kIntegerBits);
     constexpr std::uint64_t kScale[] = {1, 10'000, 100'000'000};
     const auto groupValue = static_cast<std::uint64_t>(
         ((m_groupDigits[3] * 10 + m_groupDigits[2]) * 10 + m_groupDigits[1]) * 10 + m_groupDigits[0]);

@@ -16,12 +16,12 @@ namespace qhj::conversion {
 
 // How a readable text was written, beyond its value.
 struct Spelling {
-    bool closedAfterFen = false;     // 整 or 正 after 分
-    bool unclosedAtYuan = false;     // the text ends at 元, with no 整 or 正
-    bool bareLeadingShi = false;     // 拾 first, without 壹
+    bool closedAfterFen = false; // 整 or 正 after 分
+    bool unclosedAtYuan = false; // the text ends at 元, with no 整 or 正
+    bool bareLeadingShi = false; // 拾 first, without 壹
     // Bit p + 2 stands for place p: the integer places are 0 (元) to 11
     // (仟亿), 角 is -1 and 分 -2.
-    std::uint16_t nonZeroPlaces = 0;  // where the digits are not zero
+    std::uint16_t nonZeroPlaces = 0;    // where the digits are not zero
     std::uint16_t zeroWrittenAbove = 0; // a 零 stands between the non-zero
                                         // digit here and the one before it
 };

@@ -51,7 +51,7 @@ std::u16string StandardText(const CheckedAmount& amount)
 
     // The integer part, left to right; `place` counts from the right, so a
     // group ends where place % 4 == 0.
-    bool zeroPending = false; // zeros seen since the last digit written
+    bool zeroPending = false;  // zeros seen since the last digit written
     bool groupWritten = false; // a digit of the current group written
     int onesDigit = 0;
     for (std::size_t k = 0; k < integer.size(); ++k) {

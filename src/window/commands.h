@@ -15,10 +15,10 @@ inline constexpr std::u16string_view kUsageNote =
     u"点击“生成大写”，大写金额显示在“大写数字”框中；点击“复制”，把它复制到剪贴板。\n"
     u"整数部分最多12位，最高到仟亿位；小数只取前两位，即角和分。";
 
-inline constexpr std::u16string_view kAuthorNotice = u"青禾笺 " QHJ_VERSION_TEXT u"\n作者：墨桐青岚\n墨桐青岚电脑";
+inline constexpr std::u16string_view kAuthorNotice =
+    u"青禾笺 " QHJ_VERSION_TEXT u"\n作者：墨桐青岚\n墨桐青岚电脑";
 
-inline constexpr std::u16string_view kClipboardBusyPrompt =
-    u"复制失败，剪贴板正被其他程序占用，请稍后再试";
+inline constexpr std::u16string_view kClipboardBusyPrompt = u"复制失败，剪贴板正被其他程序占用，请稍后再试";
 inline constexpr std::u16string_view kNoMemoryPrompt = u"复制失败，内存不足，请关闭一些程序后再试";
 inline constexpr std::u16string_view kErrorTitle = u"错误";
 

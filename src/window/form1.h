@@ -69,12 +69,15 @@ inline constexpr FormSpec Form1{
     6810,
     1350,
     {{
-        {"Command1", ControlKind::kButton, u"生成大写", 5400, 120, 1215, 375, 4, kSong10_5, Command::kGenerate},
+        {"Command1", ControlKind::kButton, u"生成大写", 5400, 120, 1215, 375, 4, kSong10_5,
+         Command::kGenerate},
         {"Text1", ControlKind::kTextBox, u"123456.78", 1200, 120, 3855, 390, 3, kSong12, Command::kNone},
         {"Text2", ControlKind::kTextBox, u"", 1200, 773, 4575, 375, 1, kSong12, Command::kNone},
         {"Command2", ControlKind::kButton, u"复制", 6000, 720, 615, 495, 0, kSong10_5, Command::kCopy},
-        {"Label2", ControlKind::kLabel, u"输入数字:", 120, 165, 1080, 345, 5, kSong12, Command::kNone, "Text1"},
-        {"Label3", ControlKind::kLabel, u"大写数字:", 120, 840, 1080, 240, 2, kSong12, Command::kNone, "Text2"},
+        {"Label2", ControlKind::kLabel, u"输入数字:", 120, 165, 1080, 345, 5, kSong12, Command::kNone,
+         "Text1"},
+        {"Label3", ControlKind::kLabel, u"大写数字:", 120, 840, 1080, 240, 2, kSong12, Command::kNone,
+         "Text2"},
     }},
     {"help",
      u"帮助",
@@ -107,8 +110,8 @@ struct PixelRect {
 // Where a control lies in the client area at `dpi`.
 constexpr PixelRect pixelRect(const ControlSpec& entry, int dpi = kDefaultDpi)
 {
-    return {twipsToPixels(entry.left, dpi), twipsToPixels(entry.top, dpi),
-            twipsToPixels(entry.width, dpi), twipsToPixels(entry.height, dpi)};
+    return {twipsToPixels(entry.left, dpi), twipsToPixels(entry.top, dpi), twipsToPixels(entry.width, dpi),
+            twipsToPixels(entry.height, dpi)};
 }
 
 inline constexpr std::size_t kControlCount = Form1.controls.size();

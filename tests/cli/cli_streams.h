@@ -17,8 +17,7 @@ class StringSource : public ByteSource {
 public:
     explicit StringSource(std::string bytes, std::size_t chunk = 1 << 16, bool failAtEnd = false)
         : m_bytes(std::move(bytes)), m_chunk(chunk), m_failAtEnd(failAtEnd)
-    {
-    }
+    { }
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
         ++reads;

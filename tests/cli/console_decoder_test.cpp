@@ -20,13 +20,33 @@ TEST(ConsoleDecoderTest, ReadsBecomeUtf8)
     const Case cases[] = {
         {"one line", {u"12.5\r\n"}, "12.5\r\n", false},
         {"Chinese", {u"壹圆\r\n", u"１２\r\n"}, "壹圆\r\n１２\r\n", false},
-        {"a pair split across reads", {u"a\xD83D", u"\xDE00" u"b\r\n"}, "a\xF0\x9F\x98\x80" "b\r\n", false},
+        {"a pair split across reads",
+         {u"a\xD83D",
+          u"\xDE00"
+          u"b\r\n"},
+         "a\xF0\x9F\x98\x80"
+         "b\r\n",
+         false},
         {"a high surrogate left at the end", {u"a\xD83D"}, "a\xEF\xBF\xBD", false},
         {"a lone low surrogate", {u"\xDE00\n"}, "\xEF\xBF\xBD\n", false},
-        {"Ctrl+Z first", {u"\x1A" u"5\r\n"}, "", true},
-        {"Ctrl+Z at a line start", {u"1\r\n\x1A" u"2\r\n", u"3\r\n"}, "1\r\n", true},
+        {"Ctrl+Z first",
+         {u"\x1A"
+          u"5\r\n"},
+         "",
+         true},
+        {"Ctrl+Z at a line start",
+         {u"1\r\n\x1A"
+          u"2\r\n",
+          u"3\r\n"},
+         "1\r\n",
+         true},
         {"Ctrl+Z at the start of the next read", {u"1\r\n", u"\x1A\r\n"}, "1\r\n", true},
-        {"Ctrl+Z inside a line is text", {u"1\x1A" u"2\r\n"}, "1\x1A" "2\r\n", false},
+        {"Ctrl+Z inside a line is text",
+         {u"1\x1A"
+          u"2\r\n"},
+         "1\x1A"
+         "2\r\n",
+         false},
         {"Ctrl+Z after a split pair", {u"\xD83D", u"\xDE00\n\x1A"}, "\xF0\x9F\x98\x80\n", true},
     };
     for (const Case& c : cases) {

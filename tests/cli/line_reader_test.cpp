@@ -46,48 +46,47 @@ void expectTable(const std::vector<Case>& table)
 
 TEST(LineReaderTable, LineEnds)
 {
-    expectTable({
-        Case{"", {}},
-        Case{"12", {"12"}},
-        Case{"12\n", {"12"}},
-        Case{"12\n5", {"12", "5"}},
-        Case{"12\r\n5\r\n", {"12", "5"}},
-        Case{"12\r\n5", {"12", "5"}},
-        Case{"12\n5\r\n.5\n", {"12", "5", ".5"}},
-        Case{"\n", {""}},
-        Case{"\n\n", {"", ""}},
-        Case{"\r\n\r\n", {"", ""}},
-        // A CR just before the end is the start of a CRLF the input lost.
-        Case{"12\r", {"12"}},
-        // Only the CR of a CRLF is a line end's; any other stays in its line.
-        Case{"1\r2\n", {"1\r2"}},
-        Case{"12\r\r\n", {"12\r"}},
-        Case{"\r", {""}}
-    });
+    expectTable({Case{"", {}}, Case{"12", {"12"}}, Case{"12\n", {"12"}}, Case{"12\n5", {"12", "5"}},
+                 Case{"12\r\n5\r\n", {"12", "5"}}, Case{"12\r\n5", {"12", "5"}},
+                 Case{"12\n5\r\n.5\n", {"12", "5", ".5"}}, Case{"\n", {""}}, Case{"\n\n", {"", ""}},
+                 Case{"\r\n\r\n", {"", ""}},
+                 // A CR just before the end is the start of a CRLF the input lost.
+                 Case{"12\r", {"12"}},
+                 // Only the CR of a CRLF is a line end's; any other stays in its line.
+                 Case{"1\r2\n", {"1\r2"}}, Case{"12\r\r\n", {"12\r"}}, Case{"\r", {""}}});
 }
 
 TEST(LineReaderTable, ByteOrderMark)
 {
-    expectTable({
-        Case{"\xEF\xBB\xBF" "12\n5\n", {"12", "5"}},
-        Case{"\xEF\xBB\xBF" "12", {"12"}},
-        Case{"\xEF\xBB\xBF", {}},
-        Case{"\xEF\xBB\xBF\n", {""}},
-        Case{"\xEF\xBB\xBF\r\n5", {"", "5"}},
-        // Only on the first line, and only the whole mark.
-        Case{"1\n\xEF\xBB\xBF" "2\n", {"1", "\xEF\xBB\xBF" "2"}},
-        Case{"\xEF\xBB\xBF\xEF\xBB\xBF" "1", {"\xEF\xBB\xBF" "1"}},
-        Case{"\xEF\xBB", {"\xEF\xBB"}},
-        Case{"\xEF\xBB\n1", {"\xEF\xBB", "1"}}
-    });
+    expectTable({Case{"\xEF\xBB\xBF"
+                      "12\n5\n",
+                      {"12", "5"}},
+                 Case{"\xEF\xBB\xBF"
+                      "12",
+                      {"12"}},
+                 Case{"\xEF\xBB\xBF", {}}, Case{"\xEF\xBB\xBF\n", {""}}, Case{"\xEF\xBB\xBF\r\n5", {"", "5"}},
+                 // Only on the first line, and only the whole mark.
+                 Case{"1\n\xEF\xBB\xBF"
+                      "2\n",
+                      {"1",
+                       "\xEF\xBB\xBF"
+                       "2"}},
+                 Case{"\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "1",
+                      {"\xEF\xBB\xBF"
+                       "1"}},
+                 Case{"\xEF\xBB", {"\xEF\xBB"}}, Case{"\xEF\xBB\n1", {"\xEF\xBB", "1"}}});
 }
 
 TEST(LineReaderTable, AnyBytes)
 {
-    expectTable({
-        Case{"\xFF\xFE\n\x80\n", {"\xFF\xFE", "\x80"}},
-        Case{std::string("1\0" "2\n", 4), {std::string("1\0" "2", 3)}}
-    });
+    expectTable({Case{"\xFF\xFE\n\x80\n", {"\xFF\xFE", "\x80"}},
+                 Case{std::string("1\0"
+                                  "2\n",
+                                  4),
+                      {std::string("1\0"
+                                   "2",
+                                   3)}}});
 }
 
 // A line that fits in the buffer with its line end is given whole.
@@ -105,7 +104,8 @@ struct Long {
     int points;
 };
 
-std::vector<Long> longLinesOf(const std::string& bytes, std::size_t chunk, std::vector<std::string>& shortLines)
+std::vector<Long> longLinesOf(const std::string& bytes, std::size_t chunk,
+                              std::vector<std::string>& shortLines)
 {
     StringSource source(bytes, chunk);
     LineReader reader(source, 256);
@@ -125,8 +125,8 @@ TEST(LineReaderTest, LongerLinesLeaveTheirStartAndASummary)
     const std::string digits(1000, '7');
     for (const std::size_t chunk : std::initializer_list<std::size_t>{1, 7, 100, 256, 1 << 16}) {
         std::vector<std::string> shortLines;
-        const std::string input = "1\n" + digits + "\n" + digits + ".5\xFF" + digits + "\r\n"
-            + "2\n" + digits + "." + digits + "." + "\n" + std::string(300, '8');
+        const std::string input = "1\n" + digits + "\n" + digits + ".5\xFF" + digits + "\r\n" + "2\n" + digits
+            + "." + digits + "." + "\n" + std::string(300, '8');
         const std::vector<Long> longs = longLinesOf(input, chunk, shortLines);
         EXPECT_EQ(shortLines, (std::vector<std::string>{"1", "2"})) << chunk;
         ASSERT_EQ(longs.size(), 4u) << chunk;
@@ -176,7 +176,7 @@ TEST(LineReaderTest, ManyLinesInOneBuffer)
         block += std::to_string(i) + (i % 2 ? "\r\n" : "\n");
     class Repeat : public ByteSource {
     public:
-        explicit Repeat(const std::string& b) : m_block(b) {}
+        explicit Repeat(const std::string& b) : m_block(b) { }
         std::ptrdiff_t read(char* buffer, std::size_t size) override
         {
             if (m_left == 0)

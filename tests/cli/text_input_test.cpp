@@ -45,11 +45,18 @@ TEST(TextInputTable, OneLineOutForEachLineIn)
         {"full-width digits", utf16(u"１２.５\r\n", true), {"壹拾贰圆伍角整"}},
         {"empty lines", utf16(u"\r\n\r\n5", true), {"", "", "伍圆整"}},
         {"a pair of surrogates", utf16(u"😀\n5\n", true), {"", "伍圆整"}},
-        {"a lone surrogate", utf16(u"\xD800" u"5\n\xDC00\n5", true), {"", "", "伍圆整"}},
+        {"a lone surrogate",
+         utf16(u"\xD800"
+               u"5\n\xDC00\n5",
+               true),
+         {"", "", "伍圆整"}},
         {"half a unit at the end", utf16(u"5\n", true) + "5", {"伍圆整", ""}},
         {"the mark alone", utf16(u"", true), {}},
         {"a second mark is text", utf16(u"\uFEFF5\n5", false), {"", "伍圆整"}},
-        {"UTF-8 with its mark", "\xEF\xBB\xBF" "100\r\n0.5", {kHundred, kHalf}},
+        {"UTF-8 with its mark",
+         "\xEF\xBB\xBF"
+         "100\r\n0.5",
+         {kHundred, kHalf}},
         {"UTF-8", "100\n", {kHundred}},
         {"FE, then no mark", "\xFE\n5\n", {"", "伍圆整"}},
     };

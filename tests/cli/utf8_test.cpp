@@ -39,11 +39,26 @@ TEST(Utf8Test, DecodesEveryLength)
 
 TEST(Utf8Test, RefusesWhatIsNotUtf8)
 {
-    for (const char* bad : {
-             "\x80", "\xBF", "1\xC0\x80", "\xC1\xBF", "\xC2", "\xC2\x41", "\xE0\x80\x80", "\xE0\x9F\xBF",
-             "\xE4\xB8", "\xED\xA0\x80", "\xED\xBF\xBF", "\xF0\x80\x80\x80", "\xF0\x8F\xBF\xBF",
-             "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xF8\x88\x80\x80\x80", "\xFE", "\xFF",
-             "12\xFF.5", "\xEF\xBC"}) {
+    for (const char* bad : {"\x80",
+                            "\xBF",
+                            "1\xC0\x80",
+                            "\xC1\xBF",
+                            "\xC2",
+                            "\xC2\x41",
+                            "\xE0\x80\x80",
+                            "\xE0\x9F\xBF",
+                            "\xE4\xB8",
+                            "\xED\xA0\x80",
+                            "\xED\xBF\xBF",
+                            "\xF0\x80\x80\x80",
+                            "\xF0\x8F\xBF\xBF",
+                            "\xF4\x90\x80\x80",
+                            "\xF5\x80\x80\x80",
+                            "\xF8\x88\x80\x80\x80",
+                            "\xFE",
+                            "\xFF",
+                            "12\xFF.5",
+                            "\xEF\xBC"}) {
         EXPECT_FALSE(decodes(bad)) << ::testing::PrintToString(std::string(bad));
         for (std::size_t split = 0; split <= std::strlen(bad); ++split)
             EXPECT_FALSE(validates(bad, split));
@@ -89,7 +104,9 @@ TEST(Utf8Test, EncodesAndMarksLoneSurrogates)
     EXPECT_EQ(out, "壹拾元整😀a");
     out.clear();
     appendUtf8(std::u16string{u'1', char16_t{0xD800}, u'2', char16_t{0xDC00}}, out);
-    EXPECT_EQ(out, "1\xEF\xBF\xBD" "2\xEF\xBF\xBD");
+    EXPECT_EQ(out,
+              "1\xEF\xBF\xBD"
+              "2\xEF\xBF\xBD");
     std::u16string back;
     ASSERT_TRUE(decodeUtf8("１２.５壹¥😀", back));
     out.clear();

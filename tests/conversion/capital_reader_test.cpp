@@ -55,7 +55,8 @@ TEST(CapitalReaderTable, ReadsEverySpellingTheRulesAccept)
     };
     for (const Spelled& s : table) {
         const CapitalReading reading = ReadCapitals(s.text);
-        ASSERT_TRUE(reading.readable) << toUtf8(s.text) << ": " << reading.position << " " << toUtf8(reading.reason);
+        ASSERT_TRUE(reading.readable)
+            << toUtf8(s.text) << ": " << reading.position << " " << toUtf8(reading.reason);
         EXPECT_EQ(reading.amount, s.amount) << toUtf8(s.text);
     }
 }

@@ -108,7 +108,11 @@ TEST(InputRulesTest, HugeInputsAnswerQuickly)
         {"digits", std::u16string(kSize, u'7'), u"", u"", {kFailureBox}},
         {"points", std::u16string(kSize, u'.'), u"", u"", {kMorePointsBox}},
         {"mixed", mixed, u"", u"", {kMorePointsBox}},
-        {"long fraction", u"3." + std::u16string(kSize, u'4'), u"叁圆肆角肆分整", u"叁元肆角肆分", {kWarningBox}},
+        {"long fraction",
+         u"3." + std::u16string(kSize, u'4'),
+         u"叁圆肆角肆分整",
+         u"叁元肆角肆分",
+         {kWarningBox}},
         {"long fraction, bad integer", u"x." + std::u16string(kSize, u'4'), u"", u"", {kFailureBox}},
     };
     for (const HugeCase& c : cases) {
@@ -117,7 +121,8 @@ TEST(InputRulesTest, HugeInputsAnswerQuickly)
             const auto start = std::chrono::steady_clock::now();
             const std::u16string result = convert(c.input, rt);
             const auto elapsed = std::chrono::steady_clock::now() - start;
-            EXPECT_EQ(toUtf8(result), toUtf8(convert == ConvertAmount ? c.windowForm : c.standardForm)) << c.name;
+            EXPECT_EQ(toUtf8(result), toUtf8(convert == ConvertAmount ? c.windowForm : c.standardForm))
+                << c.name;
             EXPECT_EQ(rt.boxes, c.boxes) << c.name;
             EXPECT_LT(elapsed, std::chrono::seconds(1)) << c.name;
         }

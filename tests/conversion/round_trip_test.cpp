@@ -40,8 +40,9 @@ bool roundTrips(const std::u16string& input)
         const PairCheck check = CheckPair(input, texts[form], rt);
         if (!reading.readable || reading.amount != value || check.verdict != Verdict::kAgree
             || (check.findings & ~allowed[form]) != 0) {
-            ADD_FAILURE() << toUtf8(input) << " -> " << toUtf8(texts[form]) << ": readable " << reading.readable
-                          << " at " << reading.position << ", findings " << check.findings;
+            ADD_FAILURE() << toUtf8(input) << " -> " << toUtf8(texts[form]) << ": readable "
+                          << reading.readable << " at " << reading.position << ", findings "
+                          << check.findings;
             return false;
         }
     }

@@ -76,8 +76,7 @@ int main(int argc, char** argv)
     }
     // Hold it, answering nobody, until told to let go.
     char c;
-    while (read(STDIN_FILENO, &c, 1) > 0) {
-    }
+    while (read(STDIN_FILENO, &c, 1) > 0) { }
     XCloseDisplay(display);
     return 0;
 }

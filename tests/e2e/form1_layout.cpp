@@ -49,12 +49,13 @@ int main()
     std::printf("declare -A FORM1_RECT=(");
     for (const auto& entry : Form1.controls) {
         const qhj::window::PixelRect r = qhj::window::pixelRect(entry);
-        std::printf(" [%.*s]='%d %d %d %d'", static_cast<int>(entry.name.size()), entry.name.data(), r.left, r.top,
-                    r.width, r.height);
+        std::printf(" [%.*s]='%d %d %d %d'", static_cast<int>(entry.name.size()), entry.name.data(), r.left,
+                    r.top, r.width, r.height);
     }
     std::printf(" )\ndeclare -A FORM1_TEXT=(");
     for (const auto& entry : Form1.controls)
-        std::printf(" [%.*s]=%s", static_cast<int>(entry.name.size()), entry.name.data(), quoted(entry.text).c_str());
+        std::printf(" [%.*s]=%s", static_cast<int>(entry.name.size()), entry.name.data(),
+                    quoted(entry.text).c_str());
     std::printf(" )\nFORM1_TAB_ORDER=(");
     for (const std::string_view name : qhj::window::tabOrder())
         std::printf(" %.*s", static_cast<int>(name.size()), name.data());

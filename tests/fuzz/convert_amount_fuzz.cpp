@@ -14,10 +14,10 @@
 
 #include "support/recording_runtime.h"
 
-#include <cstdint>
-#include <cstdlib>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -87,7 +87,8 @@ void checkReader(const std::u16string& text)
         return;
     }
     // Only the characters of amounts, after an optional 人民币.
-    constexpr std::u16string_view kAmountCharacters = u"零壹贰貳叁參肆伍陆陸柒捌玖拾佰仟万萬亿億元圆圓角分整正";
+    constexpr std::u16string_view kAmountCharacters =
+        u"零壹贰貳叁參肆伍陆陸柒捌玖拾佰仟万萬亿億元圆圓角分整正";
     const std::u16string_view body = text.starts_with(u"人民币") ? std::u16string_view(text).substr(3) : text;
     if (body.find_first_not_of(kAmountCharacters) != std::u16string_view::npos)
         fail("a text with other characters is read", text);
@@ -129,7 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("an empty result without its notice, or a result after one", input);
 
     const std::size_t point = input.find(u'.');
-    const bool manyPoints = point != std::u16string::npos && input.find(u'.', point + 1) != std::u16string::npos;
+    const bool manyPoints = point != std::u16string::npos
+        && input.find(u'.', point + 1) != std::u16string::npos;
     if (manyPoints != morePoints)
         fail("the more-points notice does not match the points", input);
 

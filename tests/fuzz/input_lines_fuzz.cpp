@@ -17,7 +17,7 @@ namespace {
 
 class Bytes : public qhj::cli::ByteSource {
 public:
-    Bytes(std::string_view bytes, std::size_t chunk) : m_bytes(bytes), m_chunk(chunk) {}
+    Bytes(std::string_view bytes, std::size_t chunk) : m_bytes(bytes), m_chunk(chunk) { }
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
         const std::size_t n = std::min({size, m_chunk, m_bytes.size()});
@@ -56,7 +56,8 @@ std::size_t linesIn(std::string_view bytes)
     std::size_t ends = 0;
     bool rest = false;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        const bool lineEnd = little ? bytes[i] == '\n' && bytes[i + 1] == 0 : bytes[i] == 0 && bytes[i + 1] == '\n';
+        const bool lineEnd = little ? bytes[i] == '\n' && bytes[i + 1] == 0
+                                    : bytes[i] == 0 && bytes[i + 1] == '\n';
         ends += lineEnd ? 1 : 0;
         rest = !lineEnd;
     }

@@ -19,7 +19,8 @@ struct ExpectedNotice {
 inline constexpr ExpectedNotice kMorePointsNotice{u"数字输入出错", u"青禾笺", false};
 inline constexpr ExpectedNotice kExtraDecimalsNotice{u"小数点后第二位后的数字将被忽略", u"警告", true};
 inline constexpr ExpectedNotice kFailureNotice{u"你输入的数字太大或者输入错误，识别失败", u"错误", true};
-inline constexpr ExpectedNotice kClipboardBusyNotice{u"复制失败，剪贴板正被其他程序占用，请稍后再试", u"错误", true};
+inline constexpr ExpectedNotice kClipboardBusyNotice{u"复制失败，剪贴板正被其他程序占用，请稍后再试", u"错误",
+                                                     true};
 inline constexpr ExpectedNotice kNoMemoryNotice{u"复制失败，内存不足，请关闭一些程序后再试", u"错误", true};
 inline constexpr ExpectedNotice kUsageNoteNotice{
     u"在“输入数字”框中输入人民币金额的阿拉伯数字，可带一个小数点，例如 123456.78。\n"

@@ -20,8 +20,8 @@ ShownBox shownBox(const ExpectedNotice& notice)
 
 void PrintTo(const ShownBox& box, std::ostream* out)
 {
-    *out << "{\"" << toUtf8(box.prompt) << "\", style " << static_cast<int>(box.style)
-         << ", \"" << toUtf8(box.title) << "\"}";
+    *out << "{\"" << toUtf8(box.prompt) << "\", style " << static_cast<int>(box.style) << ", \""
+         << toUtf8(box.title) << "\"}";
 }
 
 void RecordingTextBox::setText(std::u16string_view text)

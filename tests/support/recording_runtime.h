@@ -3,8 +3,8 @@
 #pragma once
 
 #include "runtime/runtime.h"
-#include "support/expected_notices.h"
 #include "runtime/text_selection.h"
+#include "support/expected_notices.h"
 
 #include <optional>
 #include <ostream>
@@ -33,7 +33,7 @@ void PrintTo(const ShownBox& box, std::ostream* out);
 
 class RecordingTextBox : public runtime::TextBox {
 public:
-    explicit RecordingTextBox(std::u16string text = {}) : m_text(std::move(text)) {}
+    explicit RecordingTextBox(std::u16string text = {}) : m_text(std::move(text)) { }
     std::u16string text() const override { return m_text; }
     void setText(std::u16string_view text) override;
     void setSelStart(std::size_t start) override;

@@ -37,9 +37,12 @@ struct CopyCase {
     std::u16string text2;
 };
 
-void PrintTo(const CopyCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CopyCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
-class CopyTest : public ::testing::TestWithParam<CopyCase> {};
+class CopyTest : public ::testing::TestWithParam<CopyCase> { };
 
 TEST_P(CopyTest, PutsExactlyTheWholeResultOnTheClipboardAndLeavesItSelected)
 {
@@ -55,12 +58,12 @@ TEST_P(CopyTest, PutsExactlyTheWholeResultOnTheClipboardAndLeavesItSelected)
     EXPECT_TRUE(rt.boxes.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, CopyTest, ::testing::Values(
-    CopyCase{"before any generate", u""},
-    CopyCase{"a result", u"伍角整"},
-    CopyCase{"edited by hand", u"壹圆整 and more"},
-    CopyCase{"outside the BMP", u"a😀b"}),
-    [](const auto& row) { return "case" + std::to_string(row.index); });
+INSTANTIATE_TEST_SUITE_P(Texts, CopyTest,
+                         ::testing::Values(CopyCase{"before any generate", u""},
+                                           CopyCase{"a result", u"伍角整"},
+                                           CopyCase{"edited by hand", u"壹圆整 and more"},
+                                           CopyCase{"outside the BMP", u"a😀b"}),
+                         [](const auto& row) { return "case" + std::to_string(row.index); });
 
 // Each failure says what went wrong; the result stays, and so does the program.
 TEST(CopyTest, AFailedCopyGivesItsNoticeAndKeepsTheResult)
@@ -87,9 +90,12 @@ struct MenuCase {
     int endCalls;
 };
 
-void PrintTo(const MenuCase& c, std::ostream* out) { *out << c.item; }
+void PrintTo(const MenuCase& c, std::ostream* out)
+{
+    *out << c.item;
+}
 
-class MenuTest : public ::testing::TestWithParam<MenuCase> {};
+class MenuTest : public ::testing::TestWithParam<MenuCase> { };
 
 TEST_P(MenuTest, ItemDoesWhatItSays)
 {
@@ -103,10 +109,11 @@ TEST_P(MenuTest, ItemDoesWhatItSays)
     EXPECT_EQ(rt.m_text2.text(), u"");
 }
 
-INSTANTIATE_TEST_SUITE_P(HelpMenu, MenuTest, ::testing::Values(
-    MenuCase{"note", {testing::shownBox(testing::kUsageNoteNotice)}, 0},
-    MenuCase{"copyr", {testing::shownBox(testing::kAuthorNoticeNotice)}, 0},
-    MenuCase{"exit", {}, 1}),
+INSTANTIATE_TEST_SUITE_P(
+    HelpMenu, MenuTest,
+    ::testing::Values(MenuCase{"note", {testing::shownBox(testing::kUsageNoteNotice)}, 0},
+                      MenuCase{"copyr", {testing::shownBox(testing::kAuthorNoticeNotice)}, 0},
+                      MenuCase{"exit", {}, 1}),
     [](const auto& row) { return std::string(row.param.item); });
 
 } // namespace

@@ -31,8 +31,8 @@ std::uint16_t word(const Bytes& data, std::size_t at)
 
 std::uint32_t dword(const Bytes& data, std::size_t at)
 {
-    return static_cast<std::uint32_t>(word(data, at)) |
-           (static_cast<std::uint32_t>(word(data, at + 2)) << 16);
+    return static_cast<std::uint32_t>(word(data, at))
+        | (static_cast<std::uint32_t>(word(data, at + 2)) << 16);
 }
 
 std::size_t align4(std::size_t at)
@@ -66,8 +66,8 @@ std::string hex(std::uint32_t value, int digits)
 
 std::string version(std::uint32_t ms, std::uint32_t ls)
 {
-    return std::to_string(ms >> 16) + "." + std::to_string(ms & 0xFFFF) + "." +
-           std::to_string(ls >> 16) + "." + std::to_string(ls & 0xFFFF);
+    return std::to_string(ms >> 16) + "." + std::to_string(ms & 0xFFFF) + "." + std::to_string(ls >> 16) + "."
+        + std::to_string(ls & 0xFFFF);
 }
 
 void node(const Bytes& data, std::size_t start, const std::string& path, int depth)

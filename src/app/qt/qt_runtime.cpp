@@ -21,7 +21,8 @@ void QtTextBox::setText(std::u16string_view text)
 runtime::Selection QtTextBox::selection() const
 {
     if (m_edit.hasSelectedText())
-        return {static_cast<std::size_t>(m_edit.selectionStart()), static_cast<std::size_t>(m_edit.selectedText().size())};
+        return {static_cast<std::size_t>(m_edit.selectionStart()),
+                static_cast<std::size_t>(m_edit.selectedText().size())};
     return {static_cast<std::size_t>(m_edit.cursorPosition()), 0};
 }
 
@@ -65,7 +66,7 @@ runtime::ClipboardResult QtClipboard::setText(std::u16string_view text)
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setMimeData(data, QClipboard::Clipboard);
     return clipboard->mimeData(QClipboard::Clipboard) == data ? runtime::ClipboardResult::kDone
-                                                               : runtime::ClipboardResult::kHeld;
+                                                              : runtime::ClipboardResult::kHeld;
 }
 
 void QtRuntime::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,

@@ -30,7 +30,7 @@ inline std::u16string toU16(const QString& text)
 // positions in QChars, which are UTF-16 code units, as the seam does.
 class QtTextBox final : public runtime::TextBox {
 public:
-    explicit QtTextBox(QLineEdit& edit) : m_edit(edit) {}
+    explicit QtTextBox(QLineEdit& edit) : m_edit(edit) { }
     std::u16string text() const override;
     void setText(std::u16string_view text) override;
     void setSelStart(std::size_t start) override;
@@ -56,7 +56,8 @@ class QtRuntime final : public runtime::Runtime {
 public:
     // `window` parents the message boxes and is hidden by end().
     QtRuntime(QWidget& window, QLineEdit& text1, QLineEdit& text2)
-        : m_window(window), m_text1(text1), m_text2(text2) {}
+        : m_window(window), m_text1(text1), m_text2(text2)
+    { }
 
     // A modal QMessageBox with one OK button: no icon for style 0, the
     // warning icon for style 48. The prompt is shown as plain text.

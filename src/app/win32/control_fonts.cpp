@@ -50,7 +50,7 @@ ControlFonts::~ControlFonts()
     release();
 }
 
-ControlFonts::ControlFonts(ControlFonts&& other) noexcept : m_fonts(std::exchange(other.m_fonts, {})) {}
+ControlFonts::ControlFonts(ControlFonts&& other) noexcept : m_fonts(std::exchange(other.m_fonts, {})) { }
 
 ControlFonts& ControlFonts::operator=(ControlFonts&& other) noexcept
 {

@@ -6,8 +6,7 @@ namespace {
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
-template <typename Fn>
-Fn user32Function(const char* name)
+template <typename Fn> Fn user32Function(const char* name)
 {
     HMODULE user32 = GetModuleHandleW(L"user32.dll");
     if (!user32)
@@ -36,8 +35,7 @@ int dpiForWindow(HWND window)
 
 RECT windowRectForClient(RECT client, DWORD style, bool hasMenu, DWORD exStyle, int dpi)
 {
-    static const auto adjustForDpi =
-        user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = user32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
     RECT rect = client;
     if (adjustForDpi)
         adjustForDpi(&rect, style, hasMenu, exStyle, static_cast<UINT>(dpi));

@@ -14,7 +14,7 @@ namespace qhj::app::win32 {
 class EditTextBox final : public runtime::TextBox {
 public:
     EditTextBox() = default;
-    explicit EditTextBox(HWND edit) : m_edit(edit) {}
+    explicit EditTextBox(HWND edit) : m_edit(edit) { }
 
     void attach(HWND edit) { m_edit = edit; }
     HWND hwnd() const { return m_edit; }

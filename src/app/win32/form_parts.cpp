@@ -53,7 +53,8 @@ HMENU createMenuBar()
         const auto id = static_cast<UINT_PTR>(kFirstMenuId) + i;
         AppendMenuW(popup, MF_STRING, id, literalMenuText(Form1.menu.items[i].caption).c_str());
     }
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), literalMenuText(Form1.menu.caption).c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                literalMenuText(Form1.menu.caption).c_str());
     return bar;
 }
 

@@ -24,7 +24,7 @@ constexpr DWORD kWindowExStyle = 0;
 
 } // namespace
 
-FormWindow::FormWindow(HINSTANCE instance) : m_instance(instance) {}
+FormWindow::FormWindow(HINSTANCE instance) : m_instance(instance) { }
 
 FormWindow::~FormWindow()
 {
@@ -68,9 +68,8 @@ bool FormWindow::create(int showCommand)
     HMENU menu = createMenuBar();
     const std::wstring caption = toWide(Form1.caption);
     // Placed and sized in WM_CREATE, once the window's dpi is known.
-    HWND hwnd = CreateWindowExW(kWindowExStyle, kClassName, caption.c_str(), kWindowStyle,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                nullptr, menu, m_instance, this);
+    HWND hwnd = CreateWindowExW(kWindowExStyle, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, m_instance, this);
     if (!hwnd) {
         if (menu)
             DestroyMenu(menu);
@@ -184,9 +183,9 @@ void FormWindow::createControls()
         const std::wstring text = toWide(entry.text);
         const window::PixelRect rect = window::pixelRect(entry, m_dpi);
         const auto id = static_cast<INT_PTR>(kFirstControlId) + static_cast<INT_PTR>(i);
-        HWND child = CreateWindowExW(cls.exStyle, cls.className, text.c_str(), WS_CHILD | WS_VISIBLE | cls.style,
-                                     rect.left, rect.top, rect.width, rect.height, m_hwnd,
-                                     reinterpret_cast<HMENU>(id), m_instance, nullptr);
+        HWND child = CreateWindowExW(cls.exStyle, cls.className, text.c_str(),
+                                     WS_CHILD | WS_VISIBLE | cls.style, rect.left, rect.top, rect.width,
+                                     rect.height, m_hwnd, reinterpret_cast<HMENU>(id), m_instance, nullptr);
         if (!child)
             continue;
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_fonts.forControl(i)), FALSE);
@@ -211,8 +210,8 @@ void FormWindow::sizeAndCentre()
 {
     const int clientWidth = window::twipsToPixels(Form1.clientWidth, m_dpi);
     const int clientHeight = window::twipsToPixels(Form1.clientHeight, m_dpi);
-    RECT frame = windowRectForClient({0, 0, clientWidth, clientHeight}, kWindowStyle, true,
-                                     kWindowExStyle, m_dpi);
+    RECT frame =
+        windowRectForClient({0, 0, clientWidth, clientHeight}, kWindowStyle, true, kWindowExStyle, m_dpi);
     int width = frame.right - frame.left;
     int height = frame.bottom - frame.top;
     SetWindowPos(m_hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

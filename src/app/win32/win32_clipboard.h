@@ -5,8 +5,8 @@
 // get memory for the text, with a notice of its own.
 #pragma once
 
-#include "runtime/runtime.h"
 #include "app/win32/win32_api.h"
+#include "runtime/runtime.h"
 
 namespace qhj::app::win32 {
 
@@ -19,7 +19,7 @@ public:
     // in its place to see it fail.
     using Allocate = HGLOBAL(WINAPI*)(UINT flags, SIZE_T bytes);
 
-    explicit Win32Clipboard(HWND owner = nullptr) : m_owner(owner) {}
+    explicit Win32Clipboard(HWND owner = nullptr) : m_owner(owner) { }
     void setOwner(HWND owner) { m_owner = owner; }
     void setAllocate(Allocate allocate) { m_allocate = allocate; }
 

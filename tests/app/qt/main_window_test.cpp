@@ -1,8 +1,8 @@
 // The Qt window in-process, on the offscreen platform: Form1 as described,
 // the keyboard, and the five commands through real clicks.
-#include "message_box_answerer.h"
 #include "app/qt/application.h"
 #include "app/qt/main_window.h"
+#include "message_box_answerer.h"
 #include "support/expected_notices.h"
 #include "window/form1.h"
 
@@ -97,8 +97,7 @@ private Q_SLOTS:
     void quitEndsTheProgram();
 
 private:
-    template <typename T = QWidget>
-    T* control(std::string_view controlName)
+    template <typename T = QWidget> T* control(std::string_view controlName)
     {
         auto* widget = qobject_cast<T*>(m_window->control(controlName));
         if (widget == nullptr)
@@ -226,7 +225,8 @@ void MainWindowTest::clientAreaLiesBelowAOneLineMenuBar()
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->geometry().top(), 0);
     QCOMPARE(client->geometry().top(), bar->geometry().bottom() + 1);
-    QCOMPARE(bar->height(), bar->heightForWidth(454) > 0 ? bar->heightForWidth(454) : bar->sizeHint().height());
+    QCOMPARE(bar->height(),
+             bar->heightForWidth(454) > 0 ? bar->heightForWidth(454) : bar->sizeHint().height());
     QCOMPARE(m_window->size(), QSize(454, 90 + bar->height()));
 }
 
@@ -295,7 +295,9 @@ void MainWindowTest::menuHoldsTheThreeItems()
     QStringList captions;
     for (QAction* action : help->actions())
         captions << action->text();
-    QCOMPARE(captions, (QStringList{QStringLiteral("使用说明"), QStringLiteral("软件作者"), QStringLiteral("退出软件")}));
+    QCOMPARE(
+        captions,
+        (QStringList{QStringLiteral("使用说明"), QStringLiteral("软件作者"), QStringLiteral("退出软件")}));
 }
 
 void MainWindowTest::nothingHasAnAccessKeyOrShortcut()
@@ -317,8 +319,10 @@ void MainWindowTest::textBoxesStartAsDescribed_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
-    QTest::newRow("Text1") << "Text1" << "123456.78";
-    QTest::newRow("Text2") << "Text2" << "";
+    QTest::newRow("Text1") << "Text1"
+                           << "123456.78";
+    QTest::newRow("Text2") << "Text2"
+                           << "";
 }
 
 void MainWindowTest::textBoxesStartAsDescribed()
@@ -356,8 +360,8 @@ void MainWindowTest::tabVisitsTheControlsInTabIndexOrder_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("visits");
-    QTest::newRow("Tab") << int(Qt::Key_Tab)
-                         << QStringList{"Text2", "Text1", "Command1", "Command2", "Text2", "Text1", "Command1", "Command2"};
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << QStringList{"Text2", "Text1", "Command1", "Command2",
+                                                            "Text2", "Text1", "Command1", "Command2"};
     QTest::newRow("Backtab") << int(Qt::Key_Backtab)
                              << QStringList{"Command1", "Text1", "Text2", "Command2", "Command1"};
 }
@@ -407,19 +411,36 @@ void MainWindowTest::generate_data()
     QTest::addColumn<QString>("resultBefore");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QList<ShownBox>>("boxes");
-    QTest::newRow("the start input") << "123456.78" << "" << kStartResult << QList<ShownBox>{};
-    QTest::newRow("12a empties Text2") << "12a" << "" << "" << QList<ShownBox>{kFailure};
-    QTest::newRow("12a empties an earlier result") << "12a" << kStartResult << "" << QList<ShownBox>{kFailure};
-    QTest::newRow("1.a23: the warning, then the failure")
-        << "1.a23" << "壹圆整" << "" << QList<ShownBox>{kExtraDecimals, kFailure};
-    QTest::newRow("1.234: the warning") << "1.234" << "" << "壹圆贰角叁分整" << QList<ShownBox>{kExtraDecimals};
+    QTest::newRow("the start input") << "123456.78"
+                                     << "" << kStartResult << QList<ShownBox>{};
+    QTest::newRow("12a empties Text2") << "12a"
+                                       << ""
+                                       << "" << QList<ShownBox>{kFailure};
+    QTest::newRow("12a empties an earlier result")
+        << "12a" << kStartResult << "" << QList<ShownBox>{kFailure};
+    QTest::newRow("1.a23: the warning, then the failure") << "1.a23"
+                                                          << "壹圆整"
+                                                          << "" << QList<ShownBox>{kExtraDecimals, kFailure};
+    QTest::newRow("1.234: the warning") << "1.234"
+                                        << ""
+                                        << "壹圆贰角叁分整" << QList<ShownBox>{kExtraDecimals};
     // No bare 整 after a notice: nothing that could be copied onto a cheque.
-    QTest::newRow("1.2.3: more than one point") << "1.2.3" << "壹圆整" << "" << QList<ShownBox>{kMorePoints};
-    QTest::newRow("an empty box") << "" << "壹圆整" << "" << QList<ShownBox>{kFailure};
-    QTest::newRow("100") << "100" << "" << "壹佰零拾零圆整" << QList<ShownBox>{};
-    QTest::newRow("twelve nines") << "999999999999" << ""
-                                  << "玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖圆整" << QList<ShownBox>{};
-    QTest::newRow("thirteen digits") << "1000000000000" << "" << "" << QList<ShownBox>{kFailure};
+    QTest::newRow("1.2.3: more than one point") << "1.2.3"
+                                                << "壹圆整"
+                                                << "" << QList<ShownBox>{kMorePoints};
+    QTest::newRow("an empty box") << ""
+                                  << "壹圆整"
+                                  << "" << QList<ShownBox>{kFailure};
+    QTest::newRow("100") << "100"
+                         << ""
+                         << "壹佰零拾零圆整" << QList<ShownBox>{};
+    QTest::newRow("twelve nines") << "999999999999"
+                                  << ""
+                                  << "玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖圆整"
+                                  << QList<ShownBox>{};
+    QTest::newRow("thirteen digits") << "1000000000000"
+                                     << ""
+                                     << "" << QList<ShownBox>{kFailure};
 }
 
 void MainWindowTest::generate()
@@ -552,7 +573,8 @@ void MainWindowTest::menuAndNoticesUseTheSongFace()
     auto* menu = m_window->findChild<QMenu*>(name(Form1.menu.name));
     for (QWidget* widget : std::initializer_list<QWidget*>{m_window->menuBar(), menu}) {
         QCOMPARE(widget->font().families(), kSongFamilies);
-        QVERIFY2(kSongFamilies.contains(QFontInfo(widget->font()).family()), qPrintable(QFontInfo(widget->font()).family()));
+        QVERIFY2(kSongFamilies.contains(QFontInfo(widget->font()).family()),
+                 qPrintable(QFontInfo(widget->font()).family()));
     }
     QMessageBox box(m_window.get());
     QCOMPARE(box.font().families(), kSongFamilies);
@@ -575,9 +597,10 @@ void MainWindowTest::qtsOwnTextsAreChinese()
         text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
         items << text;
     }
-    QCOMPARE(items, (QStringList{QStringLiteral("撤销"), QStringLiteral("重做"), QStringLiteral("剪切"),
-                                 QStringLiteral("复制"), QStringLiteral("粘贴"), QStringLiteral("删除"),
-                                 QStringLiteral("全选")}));
+    QCOMPARE(items,
+             (QStringList{QStringLiteral("撤销"), QStringLiteral("重做"), QStringLiteral("剪切"),
+                          QStringLiteral("复制"), QStringLiteral("粘贴"), QStringLiteral("删除"),
+                          QStringLiteral("全选")}));
 }
 
 void MainWindowTest::helpMenuShowsItsNotice_data()

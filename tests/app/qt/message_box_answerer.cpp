@@ -22,8 +22,8 @@ void MessageBoxAnswerer::answer()
         return;
     m_shown.append({box->windowTitle(), box->text(), box->icon()});
     const QList<QAbstractButton*> buttons = box->buttons();
-    if (buttons.size() != 1 || box->standardButtons() != QMessageBox::Ok
-        || box->textFormat() != Qt::PlainText || !box->isModal()) {
+    if (buttons.size() != 1 || box->standardButtons() != QMessageBox::Ok || box->textFormat() != Qt::PlainText
+        || !box->isModal()) {
         m_wellFormed = false;
     }
     QAbstractButton* ok = box->button(QMessageBox::Ok);

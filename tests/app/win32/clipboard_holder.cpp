@@ -19,14 +19,13 @@ int wmain(int argc, wchar_t** argv)
 
     if (!OpenClipboard(nullptr))
         return 1;
-    HANDLE marker = CreateFileW(ready, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE marker =
+        CreateFileW(ready, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (marker != INVALID_HANDLE_VALUE)
         CloseHandle(marker);
 
     const ULONGLONG until = GetTickCount64() + seconds * 1000ULL;
-    while (GetTickCount64() < until &&
-           GetFileAttributesW(release) == INVALID_FILE_ATTRIBUTES)
+    while (GetTickCount64() < until && GetFileAttributesW(release) == INVALID_FILE_ATTRIBUTES)
         Sleep(20);
     CloseClipboard();
     return 0;

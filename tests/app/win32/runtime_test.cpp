@@ -16,9 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <type_traits>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -57,31 +57,36 @@ void fail(const char* file, int line, const std::string& what)
     std::printf("  %s:%d: %s\n", file, line, what.c_str());
 }
 
-#define CHECK(cond)                                                                   \
-    do {                                                                              \
-        ++g_caseChecks;                                                               \
-        if (!(cond))                                                                  \
-            fail(__FILE__, __LINE__, "expected " #cond);                              \
+#define CHECK(cond)                                                                                          \
+    do {                                                                                                     \
+        ++g_caseChecks;                                                                                      \
+        if (!(cond))                                                                                         \
+            fail(__FILE__, __LINE__, "expected " #cond);                                                     \
     } while (0)
 
-#define CHECK_EQ(actual, expected)                                                    \
-    do {                                                                              \
-        ++g_caseChecks;                                                               \
-        const auto& a_ = (actual);                                                    \
-        const auto& e_ = (expected);                                                  \
-        if (!(a_ == e_))                                                              \
-            fail(__FILE__, __LINE__, std::string(#actual " == " #expected ": got ") + \
-                                         show(a_) + ", expected " + show(e_));        \
+#define CHECK_EQ(actual, expected)                                                                           \
+    do {                                                                                                     \
+        ++g_caseChecks;                                                                                      \
+        const auto& a_ = (actual);                                                                           \
+        const auto& e_ = (expected);                                                                         \
+        if (!(a_ == e_))                                                                                     \
+            fail(__FILE__, __LINE__,                                                                         \
+                 std::string(#actual " == " #expected ": got ") + show(a_) + ", expected " + show(e_));      \
     } while (0)
 
 template <typename Number>
-    requires std::is_arithmetic_v<Number>
-std::string show(Number value)
+requires std::is_arithmetic_v<Number> std::string show(Number value)
 {
     return std::to_string(value);
 }
-std::string show(const std::u16string& value) { return "\"" + utf8(value) + "\""; }
-std::string show(const std::wstring& value) { return "\"" + utf8(std::wstring_view(value)) + "\""; }
+std::string show(const std::u16string& value)
+{
+    return "\"" + utf8(value) + "\"";
+}
+std::string show(const std::wstring& value)
+{
+    return "\"" + utf8(std::wstring_view(value)) + "\"";
+}
 std::string show(const void* value)
 {
     char buffer[32];
@@ -90,8 +95,8 @@ std::string show(const void* value)
 }
 std::string show(const RECT& r)
 {
-    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
-           std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + ","
+        + std::to_string(r.bottom) + ")";
 }
 bool operator==(const RECT& a, const RECT& b)
 {
@@ -111,17 +116,16 @@ std::string show(const std::vector<ShownBox>& boxes)
 {
     std::string out = "[";
     for (const ShownBox& box : boxes) {
-        out += "{" + utf8(box.title) + ": " + utf8(box.prompt) +
-               (box.exclamation ? ", exclamation" : "") + ", " + std::to_string(box.buttons) +
-               " button(s)} ";
+        out += "{" + utf8(box.title) + ": " + utf8(box.prompt) + (box.exclamation ? ", exclamation" : "")
+            + ", " + std::to_string(box.buttons) + " button(s)} ";
     }
     return out + "]";
 }
 
 bool operator==(const ShownBox& a, const ShownBox& b)
 {
-    return a.prompt == b.prompt && a.title == b.title && a.exclamation == b.exclamation &&
-           a.buttons == b.buttons;
+    return a.prompt == b.prompt && a.title == b.title && a.exclamation == b.exclamation
+        && a.buttons == b.buttons;
 }
 
 // Reads every message box as it opens and presses its OK button, as the
@@ -147,7 +151,8 @@ private:
     static std::wstring windowText(HWND hwnd)
     {
         std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+        text.resize(
+            static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
         return text;
     }
 
@@ -334,7 +339,8 @@ void checkLayout(const Window& w, int dpi)
         CHECK_EQ(rectInParent(control), entryRect(entry, dpi));
         const LOGFONTW lf = fontOf(control);
         CHECK_EQ(std::wstring(lf.lfFaceName), toWide(entry.font.family));
-        CHECK_EQ(static_cast<long long>(lf.lfHeight), static_cast<long long>(-MulDiv(entry.font.tenthsOfPoint, dpi, 720)));
+        CHECK_EQ(static_cast<long long>(lf.lfHeight),
+                 static_cast<long long>(-MulDiv(entry.font.tenthsOfPoint, dpi, 720)));
         CHECK_EQ(static_cast<int>(lf.lfCharSet), 134);
         CHECK_EQ(static_cast<long long>(lf.lfWeight), 400LL);
         CHECK(!lf.lfItalic && !lf.lfUnderline && !lf.lfStrikeOut);
@@ -419,8 +425,7 @@ void controlsAreFromForm1()
     CHECK_EQ(static_cast<const void*>(GetWindow(w.control("Text2"), GW_HWNDPREV)),
              static_cast<const void*>(w.control("Label3")));
     // The dialog manager finds no default button either.
-    CHECK_EQ(static_cast<unsigned long long>(HIWORD(SendMessageW(w.form.hwnd(), DM_GETDEFID, 0, 0))),
-             0ULL);
+    CHECK_EQ(static_cast<unsigned long long>(HIWORD(SendMessageW(w.form.hwnd(), DM_GETDEFID, 0, 0))), 0ULL);
 }
 
 void menuBarIsForm1Menu()
@@ -484,8 +489,8 @@ void focusComesBackAfterAnotherWindowHadIt()
 {
     Window w;
     SetFocus(w.control("Text1"));
-    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
     SetActiveWindow(other);
     pump(w.form);
     DestroyWindow(other);
@@ -612,8 +617,8 @@ void noticesShowTheirPromptTitleAndIcon()
     answerer.boxes.clear();
     w.form.runtime().msgBox(u"plain", MsgBoxStyle::kOkOnly);
     w.form.runtime().msgBox(u"titled", MsgBoxStyle::kExclamation, u"标题");
-    CHECK_EQ(answerer.boxes, (std::vector<ShownBox>{{u"plain", u"青禾笺", false, 1},
-                                                    {u"titled", u"标题", true, 1}}));
+    CHECK_EQ(answerer.boxes,
+             (std::vector<ShownBox>{{u"plain", u"青禾笺", false, 1}, {u"titled", u"标题", true, 1}}));
 }
 
 void helpMenuShowsTheNoteAndTheAuthor()
@@ -623,7 +628,8 @@ void helpMenuShowsTheNoteAndTheAuthor()
     w.menu("note");
     w.menu("copyr");
     CHECK_EQ(answerer.boxes,
-             (std::vector<ShownBox>{shown(qhj::testing::kUsageNoteNotice), shown(qhj::testing::kAuthorNoticeNotice)}));
+             (std::vector<ShownBox>{shown(qhj::testing::kUsageNoteNotice),
+                                    shown(qhj::testing::kAuthorNoticeNotice)}));
     CHECK(IsWindow(w.form.hwnd()));
 }
 
