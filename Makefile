@@ -2,7 +2,7 @@
 # Each installs what is missing first: `make run` only what building and
 # opening the window takes, `make test` everything the tests use as well.
 
-.PHONY: run test bench package deps-run deps-test build test-linux test-asan test-fuzz \
+.PHONY: run test bench format package deps-run deps-test build test-linux test-asan test-fuzz \
 	build-windows test-windows package-windows
 
 deps-run:
@@ -41,6 +41,10 @@ test-fuzz: deps-test
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz --output-junit $(RESULTS)/fuzz.xml
+
+# Lays the C++ sources out as .clang-format says; `make test` checks it.
+format: deps-test
+	@scripts/format.sh
 
 # The .deb, from the tested build, in build/packages/.
 package: deps-test

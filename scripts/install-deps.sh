@@ -27,6 +27,8 @@ run_packages=(
 test_packages=(
     # GoogleTest, Qt Test's sibling tools, the fuzzer and the benchmarks
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev time
+    # the sources' layout (.clang-format), checked by a test
+    clang-format
     # what the end-to-end tests drive the window with, on a bus of their own,
     # and take its clipboard with (tests/e2e/clipboard_taker.cpp)
     xdotool xclip dbus-daemon libxtst-dev
