@@ -44,7 +44,7 @@ void convertStartInputStandard(benchmark::State& state)
 {
     SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::ConvertAmountStandard(u"123456.78", box));
+        benchmark::DoNotOptimize(qhj::conversion::convertAmountStandard(u"123456.78", box));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertStartInputStandard);
@@ -54,7 +54,7 @@ void convertZerosStandard(benchmark::State& state)
 {
     SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::ConvertAmountStandard(u"100010001000.05", box));
+        benchmark::DoNotOptimize(qhj::conversion::convertAmountStandard(u"100010001000.05", box));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertZerosStandard);
@@ -65,7 +65,7 @@ void readCapitals(benchmark::State& state)
     const std::u16string_view text = state.range(0) == 0 ? u"壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整"
                                                          : u"壹拾贰万叁仟肆佰伍拾陆元柒角捌分";
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::ReadCapitals(text));
+        benchmark::DoNotOptimize(qhj::conversion::readCapitals(text));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(readCapitals)->ArgName("standard")->Arg(0)->Arg(1);
@@ -74,7 +74,7 @@ void checkPair(benchmark::State& state)
 {
     SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::CheckPair(u"1680.32", u"壹仟陆佰捌拾元零叁角贰分", box));
+        benchmark::DoNotOptimize(qhj::conversion::checkPair(u"1680.32", u"壹仟陆佰捌拾元零叁角贰分", box));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(checkPair);

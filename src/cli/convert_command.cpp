@@ -55,7 +55,7 @@ std::unique_ptr<ItemTask> taskFor(Job job, BufferedOutput& out, LineNoticeBox& n
 {
     switch (job) {
     case Job::kStandard:
-        return std::make_unique<ConvertTask>(conversion::ConvertAmountStandard, out, notices);
+        return std::make_unique<ConvertTask>(conversion::convertAmountStandard, out, notices);
     case Job::kRead:
         return std::make_unique<ReadTask>(out, notices);
     case Job::kCheck:

@@ -130,7 +130,7 @@ void ReadTask::item(std::optional<std::u16string_view> text)
     if (!text) {
         m_notices.notice(kNotText);
         failed();
-    } else if (const conversion::CapitalReading reading = conversion::ReadCapitals(*text); reading.readable) {
+    } else if (const conversion::CapitalReading reading = conversion::readCapitals(*text); reading.readable) {
         writeFigures(m_out, reading.amount);
     } else {
         m_notices.notice(reading.reason, text->empty() ? 0 : reading.position);
@@ -158,7 +158,7 @@ void CheckTask::item(std::optional<std::u16string_view> text)
 void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
 {
     using conversion::Verdict;
-    const conversion::PairCheck check = conversion::CheckPair(figures, capitals, m_notices);
+    const conversion::PairCheck check = conversion::checkPair(figures, capitals, m_notices);
     switch (check.verdict) {
     case Verdict::kAgree:
         m_out.writeUtf8("一致");
@@ -222,7 +222,7 @@ void DateTask::item(std::optional<std::u16string_view> text)
 
 void DateTask::date(int year, int month, int day)
 {
-    const conversion::ChequeDate written = conversion::WriteChequeDate(year, month, day);
+    const conversion::ChequeDate written = conversion::writeChequeDate(year, month, day);
     if (written.text.empty()) {
         m_notices.notice(written.error);
         failed();

@@ -16,7 +16,7 @@ struct Amount {
     bool operator==(const Amount&) const = default;
 };
 
-// The value of an amount that has passed CheckAmount.
+// The value of an amount that has passed checkAmount.
 Amount amountOf(const CheckedAmount& checked);
 
 } // namespace qhj::conversion

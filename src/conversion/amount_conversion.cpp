@@ -24,7 +24,7 @@ std::u16string_view capitalDigit(char16_t checkedDigit)
 
 } // namespace
 
-std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::MessageBox& box)
+std::optional<CheckedAmount> checkAmount(std::u16string_view input, runtime::MessageBox& box)
 {
     const std::size_t point = input.find(u'.');
     if (point != std::u16string_view::npos && input.find(u'.', point + 1) != std::u16string_view::npos) {
@@ -59,7 +59,7 @@ std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::Mes
 
 std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
 {
-    const std::optional<CheckedAmount> amount = CheckAmount(input, box);
+    const std::optional<CheckedAmount> amount = checkAmount(input, box);
     if (!amount)
         return {};
     const std::u16string_view integer = amount->integer;

@@ -75,7 +75,7 @@ constexpr int digitValue(char16_t c)
 // An amount that has passed the input rules: both parts consist of decimal
 // digits only (see digitValue), the integer part of at most twelve, the
 // fraction part of at most two (any further ones already dropped), and not
-// both are empty. Both view the text given to CheckAmount.
+// both are empty. Both view the text given to checkAmount.
 struct CheckedAmount {
     std::u16string_view integer;
     std::u16string_view fraction;
@@ -90,11 +90,11 @@ struct CheckedAmount {
 //    characters, nothing at all to convert): the failure notice, and nullopt.
 // The integer part is checked in full before the fraction is looked at, so
 // a bad integer part never brings the warning. Linear in the input's length.
-std::optional<CheckedAmount> CheckAmount(std::u16string_view input, runtime::MessageBox& box);
+std::optional<CheckedAmount> checkAmount(std::u16string_view input, runtime::MessageBox& box);
 
 // Converts `input` and returns the capital text, or the empty text when the
 // input cannot be converted. The input is checked, and its notices shown, by
-// CheckAmount. Runs in time linear in the input's length and copies none of
+// checkAmount. Runs in time linear in the input's length and copies none of
 // it.
 std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box);
 

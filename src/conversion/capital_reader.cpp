@@ -283,7 +283,7 @@ bool Reader::end()
 
 } // namespace
 
-CapitalReading ReadCapitals(std::u16string_view text)
+CapitalReading readCapitals(std::u16string_view text)
 {
     return Reader(text).read();
 }

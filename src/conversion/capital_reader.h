@@ -3,7 +3,7 @@
 // 叁角贰分") and the other spellings those rules accept, with or without the
 // optional 零, 元 or 圆, 整 or 正, a leading 人民币, and the traditional
 // 貳 參 陸 萬 億 圓. Texts whose value is plain but that break a rule are
-// read too, and what they break is noted for CheckPair.
+// read too, and what they break is noted for checkPair.
 #pragma once
 
 #include "conversion/amount.h"
@@ -44,6 +44,6 @@ struct CapitalReading {
 };
 
 // Reads `text` in one pass, without allocating.
-CapitalReading ReadCapitals(std::u16string_view text);
+CapitalReading readCapitals(std::u16string_view text);
 
 } // namespace qhj::conversion

@@ -44,7 +44,7 @@ std::u16string guarded(int value, bool months)
 
 } // namespace
 
-ChequeDate WriteChequeDate(int year, int month, int day)
+ChequeDate writeChequeDate(int year, int month, int day)
 {
     if (year < 1 || year > 9999)
         return {{}, u"年份应为1至9999"};

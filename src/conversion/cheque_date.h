@@ -21,6 +21,6 @@ constexpr bool isLeapYear(int year)
 
 // The date, year 1 to 9999; an invalid one (month 13, 2月30日, day 0, year
 // 0) gives no text and an error.
-ChequeDate WriteChequeDate(int year, int month, int day);
+ChequeDate writeChequeDate(int year, int month, int day);
 
 } // namespace qhj::conversion

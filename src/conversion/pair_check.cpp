@@ -47,16 +47,16 @@ unsigned findingsOf(const Spelling& spelling)
     return findings;
 }
 
-PairCheck CheckPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box)
+PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box)
 {
     PairCheck check;
-    const std::optional<CheckedAmount> checked = CheckAmount(figures, box);
+    const std::optional<CheckedAmount> checked = checkAmount(figures, box);
     if (!checked) {
         check.figuresUnreadable = true;
         return check;
     }
     check.figures = amountOf(*checked);
-    const CapitalReading reading = ReadCapitals(capitals);
+    const CapitalReading reading = readCapitals(capitals);
     if (!reading.readable) {
         check.position = reading.position;
         check.reason = reading.reason;

@@ -50,7 +50,7 @@ struct PairCheck {
 };
 
 // Reads `figures` under the window's input rules, showing their notices
-// through `box` as the window would, and `capitals` with ReadCapitals.
-PairCheck CheckPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box);
+// through `box` as the window would, and `capitals` with readCapitals.
+PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box);
 
 } // namespace qhj::conversion

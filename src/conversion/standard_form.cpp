@@ -27,7 +27,7 @@ void appendFenOrClose(std::u16string& text, int fen)
 
 } // namespace
 
-std::u16string StandardText(const CheckedAmount& amount)
+std::u16string standardText(const CheckedAmount& amount)
 {
     std::u16string_view integer = amount.integer;
     while (!integer.empty() && digitValue(integer.front()) == 0)
@@ -64,7 +64,7 @@ std::u16string StandardText(const CheckedAmount& amount)
                 text += kZero;
             zeroPending = false;
             text += capital(digit);
-            text += GroupPlaceUnits[place % 4];
+            text += kGroupPlaceUnits[place % 4];
             groupWritten = true;
         }
         if (place % 4 == 0) {
@@ -72,7 +72,7 @@ std::u16string StandardText(const CheckedAmount& amount)
                 text += kYuan;
                 onesDigit = digit;
             } else if (groupWritten) {
-                text += GroupUnits[place / 4 - 1];
+                text += kGroupUnits[place / 4 - 1];
             }
             // Zeros at the end of a group give nothing; those at the start
             // of the next one give its 零.
@@ -97,12 +97,12 @@ std::u16string StandardText(const CheckedAmount& amount)
     return text;
 }
 
-std::u16string ConvertAmountStandard(std::u16string_view input, runtime::MessageBox& box)
+std::u16string convertAmountStandard(std::u16string_view input, runtime::MessageBox& box)
 {
-    const std::optional<CheckedAmount> amount = CheckAmount(input, box);
+    const std::optional<CheckedAmount> amount = checkAmount(input, box);
     if (!amount)
         return {};
-    return StandardText(*amount);
+    return standardText(*amount);
 }
 
 } // namespace qhj::conversion

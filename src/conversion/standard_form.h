@@ -13,7 +13,7 @@
 //  - 整 follows 元 or 角, never 分;
 //  - an amount below one 元 starts at its first non-zero unit; zero is 零元整.
 // The input rules, the limits and the notices are ConvertAmount's, from the
-// same CheckAmount.
+// same checkAmount.
 #pragma once
 
 #include "conversion/amount_conversion.h"
@@ -28,16 +28,16 @@ inline constexpr std::u16string_view kYuan = u"元";
 
 // The unit of a digit inside its group of four, by its place in the group
 // counted from the right; the ones of a group take the group's unit alone.
-inline constexpr std::array<std::u16string_view, 4> GroupPlaceUnits = {u"", u"拾", u"佰", u"仟"};
+inline constexpr std::array<std::u16string_view, 4> kGroupPlaceUnits = {u"", u"拾", u"佰", u"仟"};
 
 // The unit of each group after 元, counted from the right: 万, then 亿.
-inline constexpr std::array<std::u16string_view, 2> GroupUnits = {u"万", u"亿"};
+inline constexpr std::array<std::u16string_view, 2> kGroupUnits = {u"万", u"亿"};
 
-// The standard form of an amount that has passed CheckAmount.
-std::u16string StandardText(const CheckedAmount& amount);
+// The standard form of an amount that has passed checkAmount.
+std::u16string standardText(const CheckedAmount& amount);
 
 // Converts `input` to the standard form, or to the empty text when it cannot
 // be converted, showing the same notices as ConvertAmount through `box`.
-std::u16string ConvertAmountStandard(std::u16string_view input, runtime::MessageBox& box);
+std::u16string convertAmountStandard(std::u16string_view input, runtime::MessageBox& box);
 
 } // namespace qhj::conversion

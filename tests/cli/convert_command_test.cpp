@@ -363,7 +363,7 @@ Result expected(const std::string& line, bool standard)
     std::string out;
     std::string err;
     if (decodeUtf8(line, text)) {
-        appendUtf8(standard ? conversion::ConvertAmountStandard(text, rt)
+        appendUtf8(standard ? conversion::convertAmountStandard(text, rt)
                             : conversion::ConvertAmount(text, rt),
                    out);
         for (const auto& box : rt.boxes) {

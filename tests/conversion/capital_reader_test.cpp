@@ -54,7 +54,7 @@ TEST(CapitalReaderTable, ReadsEverySpellingTheRulesAccept)
         {u"壹佰元", {100, 0, 0}},
     };
     for (const Spelled& s : table) {
-        const CapitalReading reading = ReadCapitals(s.text);
+        const CapitalReading reading = readCapitals(s.text);
         ASSERT_TRUE(reading.readable)
             << toUtf8(s.text) << ": " << reading.position << " " << toUtf8(reading.reason);
         EXPECT_EQ(reading.amount, s.amount) << toUtf8(s.text);
@@ -106,7 +106,7 @@ TEST(CapitalReaderTable, NamesWhereAndWhyATextCannotBeRead)
         {u"壹元人民币", 3, u"不是金额用字"},
     };
     for (const Refused& r : table) {
-        const CapitalReading reading = ReadCapitals(r.text);
+        const CapitalReading reading = readCapitals(r.text);
         EXPECT_FALSE(reading.readable) << toUtf8(r.text);
         EXPECT_EQ(reading.position, r.position) << toUtf8(r.text);
         EXPECT_EQ(toUtf8(reading.reason), toUtf8(r.reason)) << toUtf8(r.text);

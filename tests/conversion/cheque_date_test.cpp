@@ -48,7 +48,7 @@ TEST(ChequeDateTable, WritesEveryMonthAndTheGuardedDays)
         {0, 1, 1, u""},
     };
     for (const Date& d : table) {
-        const ChequeDate date = WriteChequeDate(d.year, d.month, d.day);
+        const ChequeDate date = writeChequeDate(d.year, d.month, d.day);
         SCOPED_TRACE(std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day));
         EXPECT_EQ(toUtf8(date.text), toUtf8(d.text));
         EXPECT_EQ(date.error.empty(), !d.text.empty());

@@ -23,7 +23,7 @@ using qhj::testing::kWarningBox;
 using qhj::testing::toUtf8;
 
 using Converter = std::u16string (*)(std::u16string_view, runtime::MessageBox&);
-constexpr Converter kBothForms[] = {ConvertAmount, ConvertAmountStandard};
+constexpr Converter kBothForms[] = {ConvertAmount, convertAmountStandard};
 
 struct Failure {
     std::u16string input;

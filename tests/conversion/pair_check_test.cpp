@@ -53,7 +53,7 @@ TEST(PairCheckTable, FindsWhatTheCapitalsBreak)
     for (const Pair& p : table) {
         SCOPED_TRACE(toUtf8(p.figures) + " " + toUtf8(p.capitals));
         RecordingRuntime rt;
-        const PairCheck check = CheckPair(p.figures, p.capitals, rt);
+        const PairCheck check = checkPair(p.figures, p.capitals, rt);
         EXPECT_EQ(check.verdict, p.verdict);
         unsigned findings = 0;
         for (const Finding f : p.findings)
@@ -65,14 +65,14 @@ TEST(PairCheckTable, FindsWhatTheCapitalsBreak)
 TEST(PairCheckTest, SaysWhichSideCannotBeRead)
 {
     RecordingRuntime rt;
-    const PairCheck figures = CheckPair(u"1.2.3", u"壹元整", rt);
+    const PairCheck figures = checkPair(u"1.2.3", u"壹元整", rt);
     EXPECT_TRUE(figures.figuresUnreadable);
     EXPECT_EQ(rt.boxes, std::vector<qhj::testing::ShownBox>{qhj::testing::kMorePointsBox});
-    const PairCheck capitals = CheckPair(u"1", u"壹圆伍", rt);
+    const PairCheck capitals = checkPair(u"1", u"壹圆伍", rt);
     EXPECT_FALSE(capitals.figuresUnreadable);
     EXPECT_EQ(capitals.position, 3u);
     EXPECT_EQ(toUtf8(capitals.reason), "数字后缺少单位");
-    const PairCheck disagree = CheckPair(u"１２.５", u"壹拾贰元整", rt);
+    const PairCheck disagree = checkPair(u"１２.５", u"壹拾贰元整", rt);
     EXPECT_EQ(disagree.figures, (Amount{12, 5, 0}));
     EXPECT_EQ(disagree.capitals, (Amount{12, 0, 0}));
 }

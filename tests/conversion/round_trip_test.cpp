@@ -27,17 +27,17 @@ constexpr unsigned kWindowFormFindings = static_cast<unsigned>(Finding::kCloseAf
 bool roundTrips(const std::u16string& input)
 {
     RecordingRuntime rt;
-    const std::optional<CheckedAmount> checked = CheckAmount(input, rt);
+    const std::optional<CheckedAmount> checked = checkAmount(input, rt);
     if (!checked) {
         ADD_FAILURE() << "not an amount: " << toUtf8(input);
         return false;
     }
     const Amount value = amountOf(*checked);
-    const std::u16string texts[] = {ConvertAmount(input, rt), ConvertAmountStandard(input, rt)};
+    const std::u16string texts[] = {ConvertAmount(input, rt), convertAmountStandard(input, rt)};
     const unsigned allowed[] = {kWindowFormFindings, 0};
     for (int form = 0; form < 2; ++form) {
-        const CapitalReading reading = ReadCapitals(texts[form]);
-        const PairCheck check = CheckPair(input, texts[form], rt);
+        const CapitalReading reading = readCapitals(texts[form]);
+        const PairCheck check = checkPair(input, texts[form], rt);
         if (!reading.readable || reading.amount != value || check.verdict != Verdict::kAgree
             || (check.findings & ~allowed[form]) != 0) {
             ADD_FAILURE() << toUtf8(input) << " -> " << toUtf8(texts[form]) << ": readable "

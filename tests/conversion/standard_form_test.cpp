@@ -20,11 +20,11 @@ using qhj::testing::toUtf8;
 
 void expectTable(const std::vector<Case>& table)
 {
-    testing::expectTable(ConvertAmountStandard, table);
+    testing::expectTable(convertAmountStandard, table);
     for (const Case& c : table) {
         // The expected text says the amount typed and breaks no rule.
         RecordingRuntime rt;
-        const PairCheck check = CheckPair(c.input, c.result, rt);
+        const PairCheck check = checkPair(c.input, c.result, rt);
         EXPECT_EQ(check.verdict, Verdict::kAgree) << toUtf8(c.input);
         EXPECT_EQ(check.findings, 0u) << toUtf8(c.input);
     }

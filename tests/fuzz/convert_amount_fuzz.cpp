@@ -1,7 +1,7 @@
 // Feeds ConvertAmount arbitrary text and checks what must hold for any input:
 // the result is empty or writes every digit typed and reads back to the
 // input's value, and the notices come in one of the orders that can happen.
-// ConvertAmountStandard gets the same text and must show the same notices,
+// convertAmountStandard gets the same text and must show the same notices,
 // fail on the same inputs and otherwise give a text that reads back to the
 // same value and breaks no rule. The same text read as capitals must either
 // give a value in range that survives being written again, or say where and
@@ -80,7 +80,7 @@ Amount valueOf(std::u16string_view integer, std::u16string_view fraction)
 // the text, or just past it.
 void checkReader(const std::u16string& text)
 {
-    const qhj::conversion::CapitalReading reading = qhj::conversion::ReadCapitals(text);
+    const qhj::conversion::CapitalReading reading = qhj::conversion::readCapitals(text);
     if (!reading.readable) {
         if (reading.position < 1 || reading.position > text.size() + 1 || reading.reason.empty())
             fail("an unreadable text without a position and a reason", text);
@@ -98,10 +98,10 @@ void checkReader(const std::u16string& text)
     const std::string digits = std::to_string(a.yuan) + "." + std::to_string(a.jiao) + std::to_string(a.fen);
     const std::u16string figures(digits.begin(), digits.end());
     qhj::testing::RecordingRuntime rt;
-    const qhj::conversion::PairCheck check = qhj::conversion::CheckPair(figures, text, rt);
+    const qhj::conversion::PairCheck check = qhj::conversion::checkPair(figures, text, rt);
     if (check.verdict != qhj::conversion::Verdict::kAgree)
         fail("a reading does not agree with its own figures", text);
-    if (qhj::conversion::ReadCapitals(qhj::conversion::ConvertAmountStandard(figures, rt)).amount != a)
+    if (qhj::conversion::readCapitals(qhj::conversion::convertAmountStandard(figures, rt)).amount != a)
         fail("a reading does not survive being written again", text);
 }
 
@@ -136,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("the more-points notice does not match the points", input);
 
     qhj::testing::RecordingRuntime standardRt;
-    const std::u16string standard = qhj::conversion::ConvertAmountStandard(input, standardRt);
+    const std::u16string standard = qhj::conversion::convertAmountStandard(input, standardRt);
     if (standardRt.boxes != boxes)
         fail("the standard form shows other notices", input);
     if (standard.empty() != result.empty())
@@ -155,11 +155,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Amount typed = valueOf(integer, fraction);
     const WrittenForm read[] = {{result, kCloseAfterFen}, {standard, 0}};
     for (const auto& [text, allowed] : read) {
-        const qhj::conversion::CapitalReading reading = qhj::conversion::ReadCapitals(text);
+        const qhj::conversion::CapitalReading reading = qhj::conversion::readCapitals(text);
         if (!reading.readable || reading.amount != typed)
             fail("a written form does not read back to the amount typed", input);
         qhj::testing::RecordingRuntime checkRt;
-        const qhj::conversion::PairCheck check = qhj::conversion::CheckPair(input, text, checkRt);
+        const qhj::conversion::PairCheck check = qhj::conversion::checkPair(input, text, checkRt);
         if (check.verdict != qhj::conversion::Verdict::kAgree || (check.findings & ~allowed) != 0)
             fail("a written form breaks a rule it should keep", input);
     }
