@@ -189,9 +189,11 @@ expect_clipboard() {
 }
 
 # The xclip serving TEXT ends with the display, or when another program
-# takes the clipboard.
+# takes the clipboard. xclip takes the selection in the process it leaves
+# behind, after it has returned, so the text is waited for.
 put_clipboard() {
     printf '%s' "$1" | xclip -i -selection clipboard
+    expect_clipboard "$1" >/dev/null
 }
 
 wait_exit() {
