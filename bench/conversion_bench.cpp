@@ -1,5 +1,6 @@
 #include "conversion/amount_conversion.h"
 #include "conversion/capital_reader.h"
+#include "conversion/figures.h"
 #include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
 
@@ -42,9 +43,9 @@ BENCHMARK(convertStartInput);
 
 void convertStartInputStandard(benchmark::State& state)
 {
-    SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::convertAmountStandard(u"123456.78", box));
+        benchmark::DoNotOptimize(qhj::conversion::standardText(
+            qhj::conversion::readFigures(u"123456.78", qhj::conversion::ExtraDecimals::kCut).amount));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertStartInputStandard);
@@ -52,9 +53,9 @@ BENCHMARK(convertStartInputStandard);
 // The most zeros to weigh: every group, every gap.
 void convertZerosStandard(benchmark::State& state)
 {
-    SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::convertAmountStandard(u"100010001000.05", box));
+        benchmark::DoNotOptimize(qhj::conversion::standardText(
+            qhj::conversion::readFigures(u"100010001000.05", qhj::conversion::ExtraDecimals::kCut).amount));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertZerosStandard);
@@ -72,9 +73,8 @@ BENCHMARK(readCapitals)->ArgName("standard")->Arg(0)->Arg(1);
 
 void checkPair(benchmark::State& state)
 {
-    SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::checkPair(u"1680.32", u"壹仟陆佰捌拾元零叁角贰分", box));
+        benchmark::DoNotOptimize(qhj::conversion::checkPair(u"1680.32", u"壹仟陆佰捌拾元零叁角贰分"));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(checkPair);

@@ -1,11 +1,14 @@
 #include "cli/convert_command.h"
 
+#include "cli/csv.h"
 #include "cli/options.h"
 #include "cli/tasks.h"
+#include "cli/text_input.h"
 #include "cli/utf8.h"
-#include "conversion/amount_conversion.h"
+#include "conversion/amount.h"
 #include "conversion/standard_form.h"
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 
@@ -43,7 +46,7 @@ void usageError(BufferedOutput& err, std::string_view message)
     err.endLine();
 }
 
-void ioError(BufferedOutput& err, std::string_view what)
+void ioError(BufferedOutput& err, const std::string& what)
 {
     err.writeUtf8(kProgramName);
     err.writeUtf8("：");
@@ -51,11 +54,13 @@ void ioError(BufferedOutput& err, std::string_view what)
     err.endLine();
 }
 
-std::unique_ptr<ItemTask> taskFor(Job job, BufferedOutput& out, LineNoticeBox& notices)
+std::unique_ptr<ItemTask> taskFor(const Options& options, BufferedOutput& out, LineNotices& notices)
 {
-    switch (job) {
-    case Job::kStandard:
-        return std::make_unique<ConvertTask>(conversion::convertAmountStandard, out, notices);
+    switch (options.job) {
+    case Job::kStandard: {
+        const auto prefix = options.renminbi ? conversion::Prefix::kRenminbi : conversion::Prefix::kNone;
+        return std::make_unique<StandardTask>(prefix, out, notices);
+    }
     case Job::kRead:
         return std::make_unique<ReadTask>(out, notices);
     case Job::kCheck:
@@ -63,7 +68,7 @@ std::unique_ptr<ItemTask> taskFor(Job job, BufferedOutput& out, LineNoticeBox& n
     case Job::kDate:
         return std::make_unique<DateTask>(out, notices);
     default:
-        return std::make_unique<ConvertTask>(conversion::ConvertAmount, out, notices);
+        return std::make_unique<ConvertTask>(out, notices);
     }
 }
 
@@ -75,56 +80,201 @@ void today(DateTask& task)
     task.date(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
 }
 
-// The operands one by one, or, with none, the lines of standard input;
-// false when reading the input failed.
-bool runItems(const Options& options, ItemTask& task, LineNoticeBox& notices, ByteSource& input,
-              BufferedOutput& out, BufferedOutput& err, std::size_t lineCapacity)
+std::optional<std::u16string_view> textOf(const Argument& arg)
 {
-    std::size_t number = 0;
-    if (options.job == Job::kCheck && options.operands.size() == 2) {
-        notices.setLine(++number);
-        const Argument& figures = *options.operands[0];
-        const Argument& capitals = *options.operands[1];
-        if (figures.valid && capitals.valid)
-            static_cast<CheckTask&>(task).pair(figures.text, capitals.text);
-        else
-            task.item(std::nullopt);
-        return true;
+    return arg.valid ? std::optional<std::u16string_view>(arg.text) : std::nullopt;
+}
+
+// A column given by its number from 1, or by its name in `header`; nullopt
+// when there is no such column.
+std::optional<std::size_t> columnIndex(std::u16string_view column, const std::vector<std::u16string>& header)
+{
+    if (!column.empty() && column.size() < 6
+        && std::all_of(column.begin(), column.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+        std::size_t number = 0;
+        for (const char16_t c : column)
+            number = number * 10 + static_cast<std::size_t>(c - u'0');
+        if (number == 0)
+            return std::nullopt;
+        return number - 1;
     }
-    if (options.job == Job::kDate && options.operands.empty()) {
-        notices.setLine(++number);
-        today(static_cast<DateTask&>(task));
-        return true;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (header[i] == column)
+            return i;
     }
-    if (!options.operands.empty()) {
-        for (const Argument* arg : options.operands) {
-            notices.setLine(++number);
-            task.item(arg->valid ? std::optional<std::u16string_view>(arg->text) : std::nullopt);
-            if (out.failed())
-                break;
+    return std::nullopt;
+}
+
+// Runs the items of a program's inputs, in order.
+class Items {
+public:
+    Items(const Options& options, ItemTask& task, LineNotices& notices, BufferedOutput& out,
+          BufferedOutput& err, std::size_t lineCapacity)
+        : m_options(options), m_task(task), m_notices(notices), m_out(out), m_err(err),
+          m_lineCapacity(lineCapacity)
+    { }
+
+    void text(std::optional<std::u16string_view> text)
+    {
+        m_notices.setLine(++m_number);
+        m_task.item(text);
+    }
+
+    // Each line of `source`, or each row of it as a table; false when
+    // reading it failed.
+    bool source(ByteSource& source) { return m_options.csv ? table(source) : lines(source); }
+
+private:
+    bool lines(ByteSource& input)
+    {
+        FlushingSource source(input, m_out, m_err);
+        LineReader reader(source, m_lineCapacity);
+        Line line;
+        std::u16string text;
+        while (!m_out.failed() && reader.next(line)) {
+            m_notices.setLine(++m_number);
+            if (line.truncated)
+                m_task.longLine(line);
+            else if (decodeUtf8(line.bytes, text))
+                m_task.item(text);
+            else
+                m_task.item(std::nullopt);
+        }
+        return !reader.readFailed();
+    }
+
+    // One verdict for each data row of a spreadsheet.
+    bool table(ByteSource& source)
+    {
+        std::string bytes;
+        char buffer[1 << 16];
+        for (std::ptrdiff_t n; (n = source.read(buffer, sizeof buffer)) != 0;) {
+            if (n < 0)
+                return false;
+            bytes.append(buffer, static_cast<std::size_t>(n));
+        }
+        auto& check = static_cast<CheckTask&>(m_task);
+        CsvReader reader(bytes);
+        std::vector<std::string> fields;
+        std::vector<std::u16string> texts;
+        std::vector<bool> valid;
+        const auto decodeRow = [&] {
+            texts.assign(fields.size(), std::u16string());
+            valid.assign(fields.size(), false);
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                valid[i] = decodeUtf8(fields[i], texts[i]);
+        };
+        std::vector<std::u16string> header;
+        if (m_options.header && reader.next(fields)) {
+            decodeRow();
+            for (std::u16string& name : texts)
+                header.push_back(std::u16string(trimmedBlanks(name)));
+        }
+        const std::optional<std::size_t> figures = columnIndex(m_options.figuresColumn, header);
+        const std::optional<std::size_t> capitals = columnIndex(m_options.capitalsColumn, header);
+        while (!m_out.failed() && reader.next(fields)) {
+            m_notices.setLine(reader.line());
+            decodeRow();
+            if (!figures || !capitals) {
+                check.unreadable(u"表中没有“" + (figures ? m_options.capitalsColumn : m_options.figuresColumn)
+                                 + u"”这一列");
+            } else if (*figures >= texts.size() || *capitals >= texts.size()) {
+                check.unreadable(u"这一行的列数不够");
+            } else if (!valid[*figures] || !valid[*capitals]) {
+                check.unreadable(u"不是UTF-8文字，无法识别");
+            } else {
+                check.pair(texts[*figures], texts[*capitals]);
+            }
         }
         return true;
     }
-    FlushingSource source(input, out, err);
-    LineReader reader(source, lineCapacity);
-    Line line;
-    std::u16string text;
-    while (!out.failed() && reader.next(line)) {
-        notices.setLine(++number);
-        if (line.truncated)
-            task.longLine(line);
-        else if (decodeUtf8(line.bytes, text))
-            task.item(text);
+
+    static std::u16string_view trimmedBlanks(std::u16string_view text)
+    {
+        while (!text.empty() && conversion::isBlank(text.front()))
+            text.remove_prefix(1);
+        while (!text.empty() && conversion::isBlank(text.back()))
+            text.remove_suffix(1);
+        return text;
+    }
+
+    const Options& m_options;
+    ItemTask& m_task;
+    LineNotices& m_notices;
+    BufferedOutput& m_out;
+    BufferedOutput& m_err;
+    std::size_t m_lineCapacity;
+    std::size_t m_number = 0;
+};
+
+// The inputs one by one, or, with none, standard input; false when reading
+// an input failed, after saying which.
+bool runItems(const Options& options, ItemTask& task, LineNotices& notices, ByteSource& input,
+              BufferedOutput& out, BufferedOutput& err, std::size_t lineCapacity, FileOpener openFile)
+{
+    Items items(options, task, notices, out, err, lineCapacity);
+    if (options.job == Job::kCheck && !options.csv && options.texts == 2) {
+        // The two arguments are one pair; files and "-" give lines of pairs.
+        std::vector<const Argument*> pair;
+        for (const Input& in : options.inputs) {
+            if (in.kind == Input::Kind::kText)
+                pair.push_back(in.arg);
+        }
+        notices.setLine(1);
+        if (pair[0]->valid && pair[1]->valid)
+            static_cast<CheckTask&>(task).pair(pair[0]->text, pair[1]->text);
         else
             task.item(std::nullopt);
+        if (options.inputs.size() == 2)
+            return true;
     }
-    return !reader.readFailed();
+    if (options.job == Job::kDate && options.inputs.empty()) {
+        notices.setLine(1);
+        today(static_cast<DateTask&>(task));
+        return true;
+    }
+    if (options.inputs.empty())
+        return items.source(input) || (ioError(err, "读取标准输入失败"), false);
+    bool ok = true;
+    for (const Input& in : options.inputs) {
+        if (out.failed())
+            break;
+        switch (in.kind) {
+        case Input::Kind::kText:
+            if (!(options.job == Job::kCheck && options.texts == 2))
+                items.text(textOf(*in.arg));
+            break;
+        case Input::Kind::kStandardInput:
+            if (!items.source(input)) {
+                ioError(err, "读取标准输入失败");
+                ok = false;
+            }
+            break;
+        case Input::Kind::kFile: {
+            std::unique_ptr<ByteSource> file = openFile != nullptr ? openFile(in.file) : nullptr;
+            std::string name;
+            appendUtf8(in.file, name);
+            if (file == nullptr) {
+                ioError(err, "无法打开文件“" + name + "”");
+                ok = false;
+                break;
+            }
+            TextInput text(*file);
+            if (!items.source(text)) {
+                ioError(err, "读取文件“" + name + "”失败");
+                ok = false;
+            }
+            break;
+        }
+        }
+    }
+    return ok;
 }
 
 } // namespace
 
 int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out, BufferedOutput& err,
-               std::size_t lineCapacity)
+               std::size_t lineCapacity, FileOpener openFile)
 {
     const Options options = parseOptions(args);
     if (options.job == Job::kHelp || options.job == Job::kVersion) {
@@ -146,12 +296,10 @@ int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOut
         return kExitUsage;
     }
 
-    LineNoticeBox notices(err);
-    const std::unique_ptr<ItemTask> task = taskFor(options.job, out, notices);
-    const bool readOk = runItems(options, *task, notices, input, out, err, lineCapacity);
+    LineNotices notices(err);
+    const std::unique_ptr<ItemTask> task = taskFor(options, out, notices);
+    const bool readOk = runItems(options, *task, notices, input, out, err, lineCapacity, openFile);
     const bool written = out.flush();
-    if (!readOk)
-        ioError(err, "读取标准输入失败");
     if (!written)
         ioError(err, "写入标准输出失败");
     err.flush();

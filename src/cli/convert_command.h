@@ -8,14 +8,15 @@
 #include "cli/output.h"
 #include "version/version.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qhj::cli {
 
-inline constexpr int kExitConverted = 0; // every amount converted
-inline constexpr int kExitFailed = 1;    // some amount failed, or input or output did
+inline constexpr int kExitConverted = 0; // every item written exactly as given
+inline constexpr int kExitFailed = 1;    // some item was not, or input or output failed
 inline constexpr int kExitUsage = 2;     // the command line was wrong
 
 inline constexpr std::string_view kProgramName = "qinghejian-convert";
@@ -29,12 +30,17 @@ struct Argument {
     bool valid = true;
 };
 
-// Runs the program and returns its exit status. Items come from `args`,
-// or, when there are none, from the lines of `input`; results go to `out`,
-// one line each, and notices, usage errors and I/O errors to `err`. `out`
-// and `err` may be the same output. `lineCapacity` bounds the memory for
-// standard input, as the LineReader's capacity.
+// Opens the file of that name for reading, or gives nullptr.
+using FileOpener = std::unique_ptr<ByteSource> (*)(const std::u16string& name);
+
+// Runs the program and returns its exit status. Items come from `args`, from
+// the files they name (opened with `openFile`) and from `input` when "-" or
+// nothing names it; results go to `out`, one line each, and notices, usage
+// errors and I/O errors to `err`. `out` and `err` may be the same output.
+// `lineCapacity` bounds the memory for a line, as the LineReader's
+// capacity. The status is 0 only when every item was written exactly as
+// given.
 int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOutput& out, BufferedOutput& err,
-               std::size_t lineCapacity = LineReader::kDefaultCapacity);
+               std::size_t lineCapacity = LineReader::kDefaultCapacity, FileOpener openFile = nullptr);
 
 } // namespace qhj::cli

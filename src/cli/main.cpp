@@ -15,9 +15,9 @@ int runProgram(const std::vector<Argument>& args)
     const auto errSink = standardError();
     BufferedOutput out(*outSink);
     if (outputAndErrorShared())
-        return runConvert(args, input, out, out);
+        return runConvert(args, input, out, out, LineReader::kDefaultCapacity, openFile);
     BufferedOutput err(*errSink);
-    return runConvert(args, input, out, err);
+    return runConvert(args, input, out, err, LineReader::kDefaultCapacity, openFile);
 }
 
 } // namespace qhj::cli

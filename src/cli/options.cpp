@@ -3,25 +3,49 @@
 #include "cli/utf8.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace qhj::cli {
 
 namespace {
 
-struct Named {
-    std::u16string_view name;
-    Job job;
+enum class What {
+    kJob,
+    kRenminbi,
+    kCsv,
+    kHeader,
+    kFile,
+    kFiguresColumn,
+    kCapitalsColumn,
 };
 
-constexpr std::array<Named, 6> kOptions = {{
-    {u"--standard", Job::kStandard},
-    {u"--read", Job::kRead},
-    {u"--check", Job::kCheck},
-    {u"--date", Job::kDate},
-    {u"--help", Job::kHelp},
-    {u"--version", Job::kVersion},
+struct Named {
+    std::u16string_view name;
+    std::u16string_view shortName;
+    What what;
+    Job job = Job::kConvert;
+};
+
+constexpr std::array<Named, 12> kOptions = {{
+    {u"--standard", u"", What::kJob, Job::kStandard},
+    {u"--read", u"", What::kJob, Job::kRead},
+    {u"--check", u"", What::kJob, Job::kCheck},
+    {u"--date", u"", What::kJob, Job::kDate},
+    {u"--help", u"-h", What::kJob, Job::kHelp},
+    {u"--version", u"-V", What::kJob, Job::kVersion},
+    {u"--rmb", u"", What::kRenminbi},
+    {u"--csv", u"", What::kCsv},
+    {u"--header", u"", What::kHeader},
+    {u"--file", u"-f", What::kFile},
+    {u"--figures", u"", What::kFiguresColumn},
+    {u"--capitals", u"", What::kCapitalsColumn},
 }};
+
+bool takesValue(What what)
+{
+    return what == What::kFile || what == What::kFiguresColumn || what == What::kCapitalsColumn;
+}
 
 std::string utf8(std::u16string_view text)
 {
@@ -35,6 +59,43 @@ std::string quoted(std::u16string_view text)
     return "“" + utf8(text) + "”";
 }
 
+bool isOption(const Argument& arg)
+{
+    const std::u16string_view text = arg.text;
+    if (!arg.valid || text.size() < 2 || text[0] != u'-')
+        return false;
+    const char16_t second = text[1];
+    return second == u'-' || (second >= u'a' && second <= u'z') || (second >= u'A' && second <= u'Z');
+}
+
+const Named* find(std::u16string_view name)
+{
+    for (const Named& option : kOptions) {
+        if (option.name == name || (!option.shortName.empty() && option.shortName == name))
+            return &option;
+    }
+    return nullptr;
+}
+
+std::string error(std::string_view what)
+{
+    return std::string(kProgramName) + "：" + std::string(what);
+}
+
+// What the command line asks for, checked as a whole.
+std::string checkCombination(const Options& options)
+{
+    if (options.job == Job::kCheck && !options.csv && options.texts != 0 && options.texts != 2)
+        return error("--check 要两个参数，小写金额和大写金额；不给参数时逐行读取标准输入");
+    if (options.renminbi && options.job != Job::kStandard)
+        return error("--rmb 只能和 --standard 一起用");
+    if ((options.header || options.csv) && options.job != Job::kCheck)
+        return error("--csv 和 --header 只能和 --check 一起用");
+    if (options.csv && options.texts != 0)
+        return error("--csv 从文件或标准输入读取表格，不能直接给金额");
+    return {};
+}
+
 } // namespace
 
 // The first of --help, --version and an unknown option decides at once.
@@ -43,22 +104,32 @@ Options parseOptions(const std::vector<Argument>& args)
     Options options;
     const Argument* chosen = nullptr;
     bool optionsEnded = false;
-    for (const Argument& arg : args) {
-        if (optionsEnded || !arg.valid || arg.text.empty() || arg.text.front() != u'-') {
-            options.operands.push_back(&arg);
+    bool columnsNamed = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Argument& arg = args[i];
+        if (!optionsEnded && arg.valid && arg.text == u"-") {
+            options.inputs.push_back({Input::Kind::kStandardInput, nullptr, {}});
+            continue;
+        }
+        if (optionsEnded || !isOption(arg)) {
+            options.inputs.push_back({Input::Kind::kText, &arg, {}});
+            ++options.texts;
             continue;
         }
         if (arg.text == u"--") {
             optionsEnded = true;
             continue;
         }
-        const Named* named = nullptr;
-        for (const Named& option : kOptions) {
-            if (option.name == arg.text)
-                named = &option;
+        // --name=value, for the options that take a value.
+        std::u16string_view name = arg.text;
+        std::optional<std::u16string_view> inlineValue;
+        if (const std::size_t equals = name.find(u'='); name.starts_with(u"--") && equals != name.npos) {
+            inlineValue = name.substr(equals + 1);
+            name = name.substr(0, equals);
         }
-        if (named == nullptr) {
-            options.usageError = std::string(kProgramName) + "：无法识别的选项" + quoted(arg.text);
+        const Named* named = find(name);
+        if (named == nullptr || (inlineValue && !takesValue(named->what))) {
+            options.usageError = error("无法识别的选项" + quoted(arg.text));
             return options;
         }
         if (named->job == Job::kHelp || named->job == Job::kVersion) {
@@ -66,18 +137,51 @@ Options parseOptions(const std::vector<Argument>& args)
             options.usageError.clear();
             return options;
         }
-        if (chosen != nullptr && chosen->text != arg.text && options.usageError.empty()) {
-            options.usageError = std::string(kProgramName) + "：选项" + quoted(chosen->text) + "和"
-                + quoted(arg.text) + "只能用一个";
+        const Argument* value = nullptr;
+        if (takesValue(named->what) && !inlineValue) {
+            if (i + 1 == args.size() || !args[i + 1].valid) {
+                options.usageError = error("选项" + quoted(name) + "后面缺少参数");
+                return options;
+            }
+            value = &args[++i];
         }
-        chosen = &arg;
-        options.job = named->job;
+        const std::u16string valueText = inlineValue ? std::u16string(*inlineValue)
+            : value                                  ? value->text
+                                                     : u"";
+        switch (named->what) {
+        case What::kJob:
+            if (chosen != nullptr && chosen->text != arg.text && options.usageError.empty())
+                options.usageError =
+                    error("选项" + quoted(chosen->text) + "和" + quoted(arg.text) + "只能用一个");
+            chosen = &arg;
+            options.job = named->job;
+            break;
+        case What::kRenminbi:
+            options.renminbi = true;
+            break;
+        case What::kCsv:
+            options.csv = true;
+            break;
+        case What::kHeader:
+            options.header = true;
+            break;
+        case What::kFile:
+            options.inputs.push_back({Input::Kind::kFile, nullptr, valueText});
+            break;
+        case What::kFiguresColumn:
+            options.figuresColumn = valueText;
+            columnsNamed = true;
+            break;
+        case What::kCapitalsColumn:
+            options.capitalsColumn = valueText;
+            columnsNamed = true;
+            break;
+        }
     }
-    if (options.usageError.empty() && options.job == Job::kCheck && !options.operands.empty()
-        && options.operands.size() != 2) {
-        options.usageError = std::string(kProgramName)
-            + "：--check 要两个参数，小写金额和大写金额；不给参数时逐行读取标准输入";
-    }
+    if (options.usageError.empty() && columnsNamed && !options.csv)
+        options.usageError = error("--figures 和 --capitals 只能和 --csv 一起用");
+    if (options.usageError.empty())
+        options.usageError = checkCombination(options);
     return options;
 }
 

@@ -3,6 +3,7 @@
 
 #include "cli/convert_command.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,38 @@ enum class Job {
     kVersion,
 };
 
+// Where items come from, in the order the command line gives them.
+struct Input {
+    enum class Kind {
+        kText,          // the argument itself
+        kFile,          // the lines of the file the argument names
+        kStandardInput, // "-"
+    };
+    Kind kind = Kind::kText;
+    const Argument* arg = nullptr; // of a text
+    std::u16string file;           // the name of a file
+};
+
 struct Options {
     Job job = Job::kConvert;
-    std::vector<const Argument*> operands;
+    // Empty when the command line names none: then standard input.
+    std::vector<Input> inputs;
+    std::size_t texts = 0; // how many inputs are arguments
+    bool renminbi = false; // --rmb: 人民币 before the standard form
+    // --csv: the input is a spreadsheet; the columns of the figures and the
+    // capitals, by number from 1, or by name from the header row.
+    bool csv = false;
+    bool header = false;
+    std::u16string figuresColumn = u"1";
+    std::u16string capitalsColumn = u"2";
     // Set when the command line is wrong: what to tell the user, without
     // the closing hint.
     std::string usageError;
 };
 
-// Options may stand before, between and after the operands; "--" ends them,
-// and before it an argument starting with "-" is an option.
+// Options may stand before, between and after the operands; "--" ends them.
+// Before it, an argument is an option when it is "-" and a letter, or "--"
+// and a name; "-" alone is standard input, and "-5" an amount.
 Options parseOptions(const std::vector<Argument>& args);
 
 } // namespace qhj::cli

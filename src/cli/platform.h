@@ -15,6 +15,8 @@ namespace qhj::cli {
 std::unique_ptr<ByteSource> standardInput();
 std::unique_ptr<Sink> standardOutput();
 std::unique_ptr<Sink> standardError();
+// The file of that name, opened for reading; nullptr when it cannot be.
+std::unique_ptr<ByteSource> openFile(const std::u16string& name);
 
 // Whether standard output and standard error reach the same place (the same
 // terminal, pipe or file), so that notices are best kept in order with the

@@ -5,6 +5,7 @@
 #include "cli/utf8.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,10 +15,19 @@ namespace {
 
 class DescriptorSource : public ByteSource {
 public:
+    explicit DescriptorSource(int fd = STDIN_FILENO, bool owned = false) : m_fd(fd), m_owned(owned) { }
+    DescriptorSource(const DescriptorSource&) = delete;
+    DescriptorSource& operator=(const DescriptorSource&) = delete;
+    ~DescriptorSource() override
+    {
+        if (m_owned)
+            ::close(m_fd);
+    }
+
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
         for (;;) {
-            const ssize_t n = ::read(STDIN_FILENO, buffer, size);
+            const ssize_t n = ::read(m_fd, buffer, size);
             if (n >= 0)
                 return n;
             if (errno == EBADF)
@@ -26,6 +36,10 @@ public:
                 return -1;
         }
     }
+
+private:
+    int m_fd;
+    bool m_owned;
 };
 
 class DescriptorSink : public Sink {
@@ -54,6 +68,19 @@ private:
 std::unique_ptr<ByteSource> standardInput()
 {
     return std::make_unique<DescriptorSource>();
+}
+
+std::unique_ptr<ByteSource> openFile(const std::u16string& name)
+{
+    std::string path;
+    appendUtf8(name, path);
+    int fd;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return nullptr;
+    return std::make_unique<DescriptorSource>(fd, true);
 }
 
 std::unique_ptr<Sink> standardOutput()

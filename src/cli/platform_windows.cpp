@@ -66,7 +66,14 @@ private:
 
 class FileSource : public ByteSource {
 public:
-    explicit FileSource(HANDLE handle) : m_handle(handle) { }
+    explicit FileSource(HANDLE handle, bool owned = false) : m_handle(handle), m_owned(owned) { }
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+    ~FileSource() override
+    {
+        if (m_owned)
+            CloseHandle(m_handle);
+    }
 
     std::ptrdiff_t read(char* buffer, std::size_t size) override
     {
@@ -84,6 +91,7 @@ public:
 
 private:
     HANDLE m_handle;
+    bool m_owned;
 };
 
 class ConsoleSink : public Sink {
@@ -149,6 +157,16 @@ std::unique_ptr<ByteSource> standardInput()
     if (isConsole(handle))
         return std::make_unique<ConsoleSource>(handle);
     return std::make_unique<FileSource>(handle);
+}
+
+std::unique_ptr<ByteSource> openFile(const std::u16string& name)
+{
+    const std::wstring path(name.begin(), name.end());
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return std::make_unique<FileSource>(handle, true);
 }
 
 std::unique_ptr<Sink> standardOutput()

@@ -4,7 +4,10 @@
 #include "conversion/amount_conversion.h"
 #include "conversion/capital_reader.h"
 #include "conversion/cheque_date.h"
+#include "conversion/figures.h"
 #include "conversion/pair_check.h"
+
+#include <algorithm>
 
 namespace qhj::cli {
 
@@ -12,36 +15,20 @@ namespace {
 
 constexpr std::u16string_view kNotText = u"不是UTF-8文字，无法识别";
 constexpr std::u16string_view kTooLong = u"这一行太长，无法识别";
-constexpr std::u16string_view kNoCapitals = u"缺少大写金额";
-constexpr std::u16string_view kDateFormat = u"日期应写成YYYY-MM-DD";
-
-void writeFigures(BufferedOutput& out, const conversion::Amount& amount)
-{
-    out.writeNumber(amount.yuan);
-    const char decimals[] = {'.', static_cast<char>('0' + amount.jiao), static_cast<char>('0' + amount.fen)};
-    out.writeUtf8(std::string_view(decimals, sizeof decimals));
-}
-
-// "第K个字符：", where a notice or a verdict points into its text.
-void writePosition(BufferedOutput& out, std::size_t position)
-{
-    out.writeUtf8("第");
-    out.writeNumber(position);
-    out.writeUtf8("个字符：");
-}
-
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'　';
-}
+constexpr std::u16string_view kDateFormat = u"日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD";
 
 std::u16string_view trimmed(std::u16string_view text)
 {
-    while (!text.empty() && isBlank(text.front()))
+    while (!text.empty() && conversion::isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
+    while (!text.empty() && conversion::isBlank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+bool isAsciiDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
 }
 
 // A number of exactly `min` to `max` ASCII digits at the start of `text`,
@@ -50,38 +37,72 @@ int takeNumber(std::u16string_view& text, std::size_t min, std::size_t max)
 {
     std::size_t n = 0;
     int value = 0;
-    while (n < text.size() && n < max && text[n] >= u'0' && text[n] <= u'9')
+    while (n < text.size() && n < max && isAsciiDigit(text[n]))
         value = value * 10 + (text[n++] - u'0');
-    if (n < min || (n < text.size() && text[n] >= u'0' && text[n] <= u'9'))
+    if (n < min || (n < text.size() && isAsciiDigit(text[n])))
         return -1;
     text.remove_prefix(n);
     return value;
 }
 
-bool takeDash(std::u16string_view& text)
+bool take(std::u16string_view& text, char16_t c)
 {
-    if (text.empty() || text.front() != u'-')
+    if (text.empty() || text.front() != c)
         return false;
     text.remove_prefix(1);
     return true;
 }
 
-} // namespace
+struct Date {
+    int year = -1;
+    int month = -1;
+    int day = -1;
+};
 
-void LineNoticeBox::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle,
-                           std::optional<std::u16string_view>)
+// YYYYMMDD, or the year, month and day with "-", "/" or 年月日 between.
+std::optional<Date> parseDate(std::u16string_view text)
 {
-    notice(prompt);
+    text = trimmed(text);
+    Date date;
+    if (text.size() == 8 && std::all_of(text.begin(), text.end(), isAsciiDigit)) {
+        const auto number = [text](std::size_t from, std::size_t count) {
+            int value = 0;
+            for (std::size_t i = from; i < from + count; ++i)
+                value = value * 10 + (text[i] - u'0');
+            return value;
+        };
+        date.year = number(0, 4);
+        date.month = number(4, 2);
+        date.day = number(6, 2);
+        return date;
+    }
+    date.year = takeNumber(text, 4, 4);
+    if (date.year < 0 || text.empty())
+        return std::nullopt;
+    const char16_t first = text.front();
+    const bool chinese = first == u'年';
+    if (first != u'-' && first != u'/' && !chinese)
+        return std::nullopt;
+    text.remove_prefix(1);
+    date.month = takeNumber(text, 1, 2);
+    if (date.month < 0 || !take(text, chinese ? u'月' : first))
+        return std::nullopt;
+    date.day = takeNumber(text, 1, 2);
+    if (date.day < 0 || (chinese && !take(text, u'日')) || !text.empty())
+        return std::nullopt;
+    return date;
 }
 
-void LineNoticeBox::notice(std::u16string_view prompt, std::size_t position)
+} // namespace
+
+void LineNotices::notice(std::u16string_view text, std::size_t position)
 {
     m_err.writeUtf8("第");
     m_err.writeNumber(m_line);
     m_err.writeUtf8("行：");
     if (position > 0)
-        writePosition(m_err, position);
-    m_err.write(prompt);
+        m_err.write(conversion::positionText(position));
+    m_err.write(text);
     m_err.endLine();
 }
 
@@ -94,16 +115,20 @@ void ItemTask::longLine(const Line&)
 
 void ConvertTask::item(std::optional<std::u16string_view> text)
 {
-    std::u16string result;
-    if (text) {
-        result = m_convert(*text, m_notices);
-    } else {
-        const conversion::NoticeText& failure = conversion::kFailureNotice;
-        m_notices.msgBox(failure.prompt, failure.style, failure.title);
-    }
-    if (result.empty())
+    if (!text) {
+        m_notices.notice(conversion::kFailureNotice.prompt);
         failed();
-    m_out.write(result);
+        m_out.endLine();
+        return;
+    }
+    const conversion::AmountCheck check = conversion::checkAmount(*text);
+    for (std::size_t i = 0; i < check.noticeCount; ++i)
+        m_notices.notice(check.notices[i]->prompt);
+    // A notice means the line is not the amount as typed: failed, or cut.
+    if (check.noticeCount > 0)
+        failed();
+    if (check.amount)
+        m_out.write(conversion::literalText(*check.amount));
     m_out.endLine();
 }
 
@@ -125,13 +150,36 @@ void ConvertTask::longLine(const Line& line)
     }
 }
 
+void StandardTask::item(std::optional<std::u16string_view> text)
+{
+    if (!text) {
+        m_notices.notice(kNotText);
+        failed();
+        m_out.endLine();
+        return;
+    }
+    const conversion::FiguresReading reading =
+        conversion::readFigures(*text, conversion::ExtraDecimals::kCut);
+    if (!reading.readable) {
+        m_notices.notice(reading.reason, reading.position);
+        failed();
+    } else {
+        if (reading.cut) {
+            m_notices.notice(conversion::kExtraDecimalsNotice.prompt);
+            failed();
+        }
+        m_out.write(conversion::standardText(reading.amount, m_prefix));
+    }
+    m_out.endLine();
+}
+
 void ReadTask::item(std::optional<std::u16string_view> text)
 {
     if (!text) {
         m_notices.notice(kNotText);
         failed();
     } else if (const conversion::CapitalReading reading = conversion::readCapitals(*text); reading.readable) {
-        writeFigures(m_out, reading.amount);
+        m_out.write(conversion::figuresText(reading.amount));
     } else {
         m_notices.notice(reading.reason, text->empty() ? 0 : reading.position);
         failed();
@@ -142,82 +190,48 @@ void ReadTask::item(std::optional<std::u16string_view> text)
 void CheckTask::item(std::optional<std::u16string_view> text)
 {
     if (!text) {
-        m_out.writeUtf8("无法识别；");
-        m_out.write(kNotText);
-        m_out.endLine();
-        failed();
+        unreadable(kNotText);
         return;
     }
     const std::u16string_view line = trimmed(*text);
     std::size_t gap = 0;
-    while (gap < line.size() && !isBlank(line[gap]))
+    while (gap < line.size() && !conversion::isBlank(line[gap]))
         ++gap;
     pair(line.substr(0, gap), trimmed(line.substr(gap)));
 }
 
 void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
 {
-    using conversion::Verdict;
-    const conversion::PairCheck check = conversion::checkPair(figures, capitals, m_notices);
-    switch (check.verdict) {
-    case Verdict::kAgree:
-        m_out.writeUtf8("一致");
-        for (const conversion::Finding finding : conversion::kAllFindings) {
-            if (check.findings & static_cast<unsigned>(finding)) {
-                m_out.writeUtf8("；");
-                m_out.write(conversion::findingText(finding));
-            }
-        }
-        if (check.findings != 0)
-            failed();
-        break;
-    case Verdict::kDisagree:
-        m_out.writeUtf8("不一致；小写为");
-        writeFigures(m_out, check.figures);
-        m_out.writeUtf8("，大写为");
-        writeFigures(m_out, check.capitals);
+    const conversion::PairCheck check = conversion::checkPair(figures, capitals);
+    if (!conversion::passes(check))
         failed();
-        break;
-    case Verdict::kUnreadable:
-        m_out.writeUtf8("无法识别；");
-        if (check.figuresUnreadable) {
-            m_out.writeUtf8("小写金额不合输入规则");
-        } else if (capitals.empty()) {
-            m_out.write(kNoCapitals);
-        } else {
-            m_out.writeUtf8("大写");
-            writePosition(m_out, check.position);
-            m_out.write(check.reason);
-        }
-        failed();
-        break;
-    }
+    m_out.write(conversion::verdictLine(check));
     m_out.endLine();
 }
 
-void CheckTask::longLine(const Line&)
+void CheckTask::unreadable(std::u16string_view why)
 {
     m_out.writeUtf8("无法识别；");
-    m_out.write(kTooLong);
+    m_out.write(why);
     m_out.endLine();
     failed();
 }
 
+void CheckTask::longLine(const Line&)
+{
+    unreadable(kTooLong);
+}
+
 void DateTask::item(std::optional<std::u16string_view> text)
 {
-    std::u16string_view rest = text.value_or(u"");
-    const int year = takeNumber(rest, 4, 4);
-    const bool dash1 = year >= 0 && takeDash(rest);
-    const int month = dash1 ? takeNumber(rest, 1, 2) : -1;
-    const bool dash2 = month >= 0 && takeDash(rest);
-    const int day = dash2 ? takeNumber(rest, 1, 2) : -1;
-    if (day < 0 || !rest.empty()) {
+    const std::optional<Date> parsed = text ? parseDate(*text) : std::nullopt;
+    if (!parsed) {
         m_notices.notice(kDateFormat);
         failed();
         m_out.endLine();
         return;
     }
-    date(year, month, day);
+    date(parsed->year, parsed->month, parsed->day);
 }
 
 void DateTask::date(int year, int month, int day)

@@ -1,29 +1,26 @@
 // The jobs of qinghejian-convert, one item at a time: each argument, or each
-// line of standard input, gives one line of output, and its notices go to
-// standard error as "第N行：…".
+// line of its input, gives one line of output, and what went wrong with it
+// goes to standard error as "第N行：…".
 #pragma once
 
 #include "cli/line_reader.h"
 #include "cli/output.h"
-#include "runtime/runtime.h"
+#include "conversion/standard_form.h"
 
+#include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace qhj::cli {
 
-// Shows each notice as one line of `err`: "第N行：" and the prompt. The
-// title and icon have no place on a terminal.
-class LineNoticeBox : public runtime::MessageBox {
+// Notices, one a line of `err`: "第N行：", then "第K个字符：" where the notice
+// points into the item, then the notice itself.
+class LineNotices {
 public:
-    explicit LineNoticeBox(BufferedOutput& err) : m_err(err) { }
+    explicit LineNotices(BufferedOutput& err) : m_err(err) { }
 
     void setLine(std::size_t number) { m_line = number; }
-    void msgBox(std::u16string_view prompt, runtime::MsgBoxStyle,
-                std::optional<std::u16string_view>) override;
-    // A notice of the CLI's own, with where in the item it points.
-    void notice(std::u16string_view prompt, std::size_t position = 0);
+    void notice(std::u16string_view text, std::size_t position = 0);
 
 private:
     BufferedOutput& m_err;
@@ -32,7 +29,7 @@ private:
 
 class ItemTask {
 public:
-    ItemTask(BufferedOutput& out, LineNoticeBox& notices) : m_out(out), m_notices(notices) { }
+    ItemTask(BufferedOutput& out, LineNotices& notices) : m_out(out), m_notices(notices) { }
     virtual ~ItemTask() = default;
 
     // One item; nullopt for one that is not text (not UTF-8). Writes one
@@ -40,33 +37,41 @@ public:
     virtual void item(std::optional<std::u16string_view> text) = 0;
     // A line longer than the reader keeps: only its start is in `line`.
     virtual void longLine(const Line& line);
-    // Whether every item so far came out as it should.
+    // Whether every item so far was written exactly as given: nothing
+    // failed, nothing was cut, no rule was broken.
     bool succeeded() const { return m_succeeded; }
 
 protected:
     void failed() { m_succeeded = false; }
 
     BufferedOutput& m_out;
-    LineNoticeBox& m_notices;
+    LineNotices& m_notices;
 
 private:
     bool m_succeeded = true;
 };
 
-using Converter = std::u16string (*)(std::u16string_view, runtime::MessageBox&);
-
-// Writes each amount in capitals; a failed one gives an empty line.
+// The window's form: each amount under the window's rules, with its notices.
 class ConvertTask : public ItemTask {
 public:
-    ConvertTask(Converter convert, BufferedOutput& out, LineNoticeBox& notices)
-        : ItemTask(out, notices), m_convert(convert)
-    { }
+    using ItemTask::ItemTask;
     void item(std::optional<std::u16string_view> text) override;
     void longLine(const Line& line) override;
 
 private:
-    Converter m_convert;
     std::u16string m_text;
+};
+
+// The payment rules' form, from figures as people write them (figures.h).
+class StandardTask : public ItemTask {
+public:
+    StandardTask(conversion::Prefix prefix, BufferedOutput& out, LineNotices& notices)
+        : ItemTask(out, notices), m_prefix(prefix)
+    { }
+    void item(std::optional<std::u16string_view> text) override;
+
+private:
+    conversion::Prefix m_prefix;
 };
 
 // Reads capitals back into figures with two decimals: 1680.32.
@@ -85,9 +90,12 @@ public:
     void item(std::optional<std::u16string_view> text) override;
     void longLine(const Line& line) override;
     void pair(std::u16string_view figures, std::u16string_view capitals);
+    // A verdict of the companion's own, for an item that is no pair at all.
+    void unreadable(std::u16string_view why);
 };
 
-// Writes each date YYYY-MM-DD in capitals, as on a cheque.
+// Writes each date in capitals, as on a cheque: 2026-10-20, 2026/10/20,
+// 2026年10月20日 or 20261020.
 class DateTask : public ItemTask {
 public:
     using ItemTask::ItemTask;

@@ -4,19 +4,36 @@
 
 #include "conversion/amount_conversion.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace qhj::conversion {
 
 struct Amount {
-    std::uint64_t yuan = 0; // up to twelve digits
+    std::uint64_t yuan = 0; // up to sixteen digits
     int jiao = 0;
     int fen = 0;
+    bool negative = false; // never set on zero
 
     bool operator==(const Amount&) const = default;
 };
 
+// The blanks allowed around figures and capitals: space, tab and the
+// full-width space of Chinese input methods.
+constexpr bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\u3000';
+}
+
 // The value of an amount that has passed checkAmount.
 Amount amountOf(const CheckedAmount& checked);
+
+// The amount in figures with two decimals, as the companion prints it:
+// "1409.50", "-0.10".
+std::u16string figuresText(const Amount& amount);
+
+// "第K个字符：", where a reason points into the text it is about.
+std::u16string positionText(std::size_t position);
 
 } // namespace qhj::conversion

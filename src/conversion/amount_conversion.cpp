@@ -24,22 +24,26 @@ std::u16string_view capitalDigit(char16_t checkedDigit)
 
 } // namespace
 
-std::optional<CheckedAmount> checkAmount(std::u16string_view input, runtime::MessageBox& box)
+AmountCheck checkAmount(std::u16string_view input)
 {
+    AmountCheck check;
+    const auto notice = [&check](const NoticeText& text) { check.notices[check.noticeCount++] = &text; };
+    // Every way of failing ends here: the failure notice and no amount.
+    const auto failure = [&check, &notice]() {
+        notice(kFailureNotice);
+        check.amount.reset();
+        return check;
+    };
+
     const std::size_t point = input.find(u'.');
     if (point != std::u16string_view::npos && input.find(u'.', point + 1) != std::u16string_view::npos) {
-        show(box, kMorePointsNotice);
-        return std::nullopt;
+        notice(kMorePointsNotice);
+        return check;
     }
     CheckedAmount amount;
     amount.integer = input.substr(0, point);
     amount.fraction = point == std::u16string_view::npos ? std::u16string_view{} : input.substr(point + 1);
 
-    // Every way of failing ends here: the failure notice and no amount.
-    const auto failure = [&box]() -> std::optional<CheckedAmount> {
-        show(box, kFailureNotice);
-        return std::nullopt;
-    };
     // An empty box or a lone point would otherwise come out as a bare
     // closing mark, which reads like a real amount on a cheque.
     if (amount.integer.empty() && amount.fraction.empty())
@@ -49,23 +53,20 @@ std::optional<CheckedAmount> checkAmount(std::u16string_view input, runtime::Mes
     if (amount.integer.size() > IntegerUnits.size() || !allDigits(amount.integer))
         return failure();
     if (amount.fraction.size() > 2) {
-        show(box, kExtraDecimalsNotice);
+        notice(kExtraDecimalsNotice);
         amount.fraction = amount.fraction.substr(0, 2);
     }
     if (!allDigits(amount.fraction))
         return failure();
-    return amount;
+    check.amount = amount;
+    return check;
 }
 
-std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
+std::u16string literalText(const CheckedAmount& amount)
 {
-    const std::optional<CheckedAmount> amount = checkAmount(input, box);
-    if (!amount)
-        return {};
-    const std::u16string_view integer = amount->integer;
-    const std::u16string_view fraction = amount->fraction;
+    const std::u16string_view integer = amount.integer;
+    const std::u16string_view fraction = amount.fraction;
 
-    // Every digit with the unit of its place, zeros included.
     std::u16string text;
     text.reserve(2 * (integer.size() + fraction.size()) + 1);
     for (std::size_t i = 0; i < integer.size(); ++i) {
@@ -78,6 +79,14 @@ std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box
     }
     text += kClosingMark;
     return text;
+}
+
+std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
+{
+    const AmountCheck check = checkAmount(input);
+    for (std::size_t i = 0; i < check.noticeCount; ++i)
+        show(box, *check.notices[i]);
+    return check.amount ? literalText(*check.amount) : std::u16string();
 }
 
 } // namespace qhj::conversion

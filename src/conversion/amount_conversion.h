@@ -81,21 +81,33 @@ struct CheckedAmount {
     std::u16string_view fraction;
 };
 
-// The input rules shared by every written form, with their notices, shown
-// through `box` in order before it returns:
-//  - more than one point: "数字输入出错", and nullopt;
+// What the window's input rules make of a text: the amount, or nothing, and
+// the notices to show on the way, in the order they are shown.
+struct AmountCheck {
+    std::optional<CheckedAmount> amount;
+    std::array<const NoticeText*, 2> notices{};
+    std::size_t noticeCount = 0;
+};
+
+// The window's input rules, as values:
+//  - more than one point: "数字输入出错", and no amount;
 //  - more than two fraction characters: the extra-decimals warning, and the
 //    rest are ignored;
 //  - anything unconvertible (a non-digit, more than twelve integer
-//    characters, nothing at all to convert): the failure notice, and nullopt.
+//    characters, nothing at all to convert): the failure notice, and no
+//    amount.
 // The integer part is checked in full before the fraction is looked at, so
 // a bad integer part never brings the warning. Linear in the input's length.
-std::optional<CheckedAmount> checkAmount(std::u16string_view input, runtime::MessageBox& box);
+AmountCheck checkAmount(std::u16string_view input);
+
+// The window's literal form of a checked amount: every digit with the unit
+// of its place, zeros included, and the closing mark.
+std::u16string literalText(const CheckedAmount& amount);
 
 // Converts `input` and returns the capital text, or the empty text when the
-// input cannot be converted. The input is checked, and its notices shown, by
-// checkAmount. Runs in time linear in the input's length and copies none of
-// it.
+// input cannot be converted. The notices checkAmount gives are shown through
+// `box`, in order, before it returns. Runs in time linear in the input's
+// length and copies none of it.
 std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box);
 
 } // namespace qhj::conversion

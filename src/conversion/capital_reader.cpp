@@ -1,6 +1,7 @@
 #include "conversion/capital_reader.h"
 
 #include "conversion/capital_characters.h"
+#include "conversion/standard_form.h"
 
 namespace qhj::conversion {
 
@@ -9,8 +10,6 @@ namespace {
 using capitals::Kind;
 using capitals::Token;
 using capitals::classify;
-
-constexpr std::u16string_view kPrefix = u"人民币";
 
 constexpr std::u16string_view kNoAmount = u"没有金额";
 constexpr std::u16string_view kNotCapitalDigit = u"不是大写数字";
@@ -21,7 +20,6 @@ constexpr std::u16string_view kNotAmountText = u"不是金额用字";
 constexpr std::u16string_view kUnitOutOfOrder = u"单位重复或次序不对";
 constexpr std::u16string_view kDigitWithoutUnit = u"数字后缺少单位";
 constexpr std::u16string_view kUnitWithoutDigit = u"单位前缺少数字";
-constexpr std::u16string_view kTooManyDigits = u"整数超过十二位";
 constexpr std::u16string_view kTextAfterClose = u"“整”（“正”）字后还有文字";
 constexpr std::u16string_view kNoYuan = u"缺少“元”";
 
@@ -82,7 +80,12 @@ private:
     void placed(int digit, int at);
     bool integerStarted() const { return m_groupUsed || m_lastGroup != kNoGroup; }
 
+    // Where the amount begins and ends: after 人民币, its colon and 负, and
+    // within the blanks around the text.
+    std::size_t skipPrefix(std::size_t i, std::size_t end);
+
     std::u16string_view m_text;
+    std::size_t m_end = 0;
     CapitalReading m_result;
     Stage m_stage = Stage::kInteger;
     int m_pending = -1; // a digit read and not yet given its unit
@@ -102,13 +105,35 @@ private:
     bool m_sawYi = false;
 };
 
+std::size_t Reader::skipPrefix(std::size_t i, std::size_t end)
+{
+    // 人民币, or 人民幣.
+    if (end - i >= 3 && m_text[i] == kRenminbiText[0] && m_text[i + 1] == kRenminbiText[1]
+        && (m_text[i + 2] == kRenminbiText[2] || m_text[i + 2] == u'幣')) {
+        i += 3;
+        if (i < end && (m_text[i] == u'：' || m_text[i] == u':'))
+            ++i;
+        while (i < end && isBlank(m_text[i]))
+            ++i;
+    }
+    // 负, or 負.
+    if (i < end && (m_text[i] == kNegative[0] || m_text[i] == u'負')) {
+        m_result.amount.negative = true;
+        ++i;
+    }
+    return i;
+}
+
 CapitalReading Reader::read()
 {
     std::size_t i = 0;
-    if (m_text.size() >= kPrefix.size() && m_text[0] == kPrefix[0] && m_text[1] == kPrefix[1]
-        && m_text[2] == kPrefix[2])
-        i = kPrefix.size();
-    for (; i < m_text.size(); ++i) {
+    m_end = m_text.size();
+    while (i < m_end && isBlank(m_text[i]))
+        ++i;
+    while (m_end > i && isBlank(m_text[m_end - 1]))
+        --m_end;
+    i = skipPrefix(i, m_end);
+    for (; i < m_end; ++i) {
         if (m_stage == Stage::kClosed) {
             fail(i, kTextAfterClose);
             return m_result;
@@ -138,6 +163,10 @@ CapitalReading Reader::read()
             return m_result;
     }
     m_result.readable = end();
+    // Nothing is owed either way on a zero amount, 负 or not.
+    const Amount& amount = m_result.amount;
+    if (amount.yuan == 0 && amount.jiao == 0 && amount.fen == 0)
+        m_result.amount.negative = false;
     return m_result;
 }
 
@@ -205,14 +234,23 @@ bool Reader::group(int value, std::size_t index)
 {
     if (m_stage != Stage::kInteger)
         return fail(index, kUnitOutOfOrder);
-    if (value >= m_lastGroup) {
-        // 万亿: a thirteenth digit or more.
-        const bool tooLong = value == 2 && m_lastGroup == 1 && !m_sawYi;
-        return fail(index, tooLong ? kTooManyDigits : kUnitOutOfOrder);
+    // 万 then 亿: that 万 counted 亿s, and everything read so far moves up
+    // eight places. The group between them may be empty (壹万亿).
+    const bool wanYi = value == 2 && m_lastGroup == 1 && !m_sawYi;
+    if (value >= m_lastGroup && !wanYi)
+        return fail(index, kUnitOutOfOrder);
+    if (wanYi) {
+        m_result.spelling.nonZeroPlaces =
+            static_cast<std::uint32_t>((m_result.spelling.nonZeroPlaces & ~kIntegerBits)
+                                       | ((m_result.spelling.nonZeroPlaces & kIntegerBits) << 8));
+        m_result.spelling.zeroWrittenAbove =
+            static_cast<std::uint32_t>((m_result.spelling.zeroWrittenAbove & ~kIntegerBits)
+                                       | ((m_result.spelling.zeroWrittenAbove & kIntegerBits) << 8));
+        m_result.amount.yuan *= 100'000'000;
     }
     if (m_pending >= 0)
         placeInGroup(0);
-    else if (!m_groupUsed && (value != 0 || !integerStarted()))
+    else if (!m_groupUsed && !wanYi && (value != 0 || !integerStarted()))
         return fail(index, kUnitWithoutDigit);
     // The group's places become places value * 4 + 0 to 3 of the amount.
     const unsigned shift = static_cast<unsigned>(value) * 4;
@@ -274,9 +312,9 @@ bool Reader::end()
     if (m_pending >= 0)
         return fail(m_pendingIndex, kDigitWithoutUnit);
     if (!m_anything)
-        return fail(m_text.size(), kNoAmount);
+        return fail(m_end, kNoAmount);
     if (m_stage == Stage::kInteger)
-        return fail(m_text.size(), kNoYuan);
+        return fail(m_end, kNoYuan);
     m_result.spelling.unclosedAtYuan = m_stage == Stage::kAfterYuan;
     return true;
 }

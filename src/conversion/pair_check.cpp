@@ -1,5 +1,8 @@
 #include "conversion/pair_check.h"
 
+#include "conversion/figures.h"
+
+#include <algorithm>
 #include <bit>
 
 namespace qhj::conversion {
@@ -31,12 +34,12 @@ unsigned findingsOf(const Spelling& spelling)
         note(Finding::kNoCloseAtYuan);
     // A non-zero digit with a zero just above it, below the highest one,
     // stands under a run of zeros. The run may go without a 零 when its
-    // lowest place is 亿, 万 or 元, that is when the digit stands at 仟万
-    // (7), 仟 (3) or 角 (-1); otherwise it needs one, and under a zero 角
+    // lowest place is 万亿, 亿, 万 or 元, that is when the digit stands at
+    // 仟亿 (11), 仟万 (7), 仟 (3) or 角 (-1); otherwise it needs one, and under a zero 角
     // the rules name it apart.
     const unsigned nonZero = spelling.nonZeroPlaces;
     const unsigned underZeros = nonZero & ~(nonZero >> 1) & ~std::bit_floor(nonZero);
-    constexpr unsigned kMayGoWithout = placeBit(7) | placeBit(3) | placeBit(-1);
+    constexpr unsigned kMayGoWithout = placeBit(11) | placeBit(7) | placeBit(3) | placeBit(-1);
     const unsigned unmarked = underZeros & ~kMayGoWithout & ~static_cast<unsigned>(spelling.zeroWrittenAbove);
     if (unmarked & placeBit(-2))
         note(Finding::kNoZeroForJiao);
@@ -47,17 +50,20 @@ unsigned findingsOf(const Spelling& spelling)
     return findings;
 }
 
-PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box)
+PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals)
 {
     PairCheck check;
-    const std::optional<CheckedAmount> checked = checkAmount(figures, box);
-    if (!checked) {
+    const FiguresReading read = readFigures(figures, ExtraDecimals::kRefuse);
+    if (!read.readable) {
         check.figuresUnreadable = true;
+        check.position = read.position;
+        check.reason = read.reason;
         return check;
     }
-    check.figures = amountOf(*checked);
+    check.figures = read.amount;
     const CapitalReading reading = readCapitals(capitals);
     if (!reading.readable) {
+        check.capitalsMissing = std::all_of(capitals.begin(), capitals.end(), isBlank);
         check.position = reading.position;
         check.reason = reading.reason;
         return check;
@@ -70,6 +76,39 @@ PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals, r
     check.verdict = Verdict::kAgree;
     check.findings = findingsOf(reading.spelling);
     return check;
+}
+
+std::u16string verdictLine(const PairCheck& check)
+{
+    std::u16string line;
+    switch (check.verdict) {
+    case Verdict::kAgree:
+        line = u"一致";
+        for (const Finding finding : kAllFindings) {
+            if (check.findings & static_cast<unsigned>(finding)) {
+                line += u"；";
+                line += findingText(finding);
+            }
+        }
+        break;
+    case Verdict::kDisagree:
+        line = u"不一致；小写为";
+        line += figuresText(check.figures);
+        line += u"，大写为";
+        line += figuresText(check.capitals);
+        break;
+    case Verdict::kUnreadable:
+        line = u"无法识别；";
+        if (check.capitalsMissing && !check.figuresUnreadable) {
+            line += u"缺少大写金额";
+            break;
+        }
+        line += check.figuresUnreadable ? u"小写" : u"大写";
+        line += positionText(check.position);
+        line += check.reason;
+        break;
+    }
+    return line;
 }
 
 } // namespace qhj::conversion

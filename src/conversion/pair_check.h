@@ -5,10 +5,10 @@
 
 #include "conversion/amount.h"
 #include "conversion/capital_reader.h"
-#include "runtime/runtime.h"
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace qhj::conversion {
@@ -43,14 +43,29 @@ struct PairCheck {
     Amount figures;
     Amount capitals;
     unsigned findings = 0; // of the capitals, when they agree
-    // When unreadable: which side, and for the capitals where and why.
+    // When unreadable: which side, where in it (1-based) and why. The
+    // figures are looked at first.
     bool figuresUnreadable = false;
+    bool capitalsMissing = false; // nothing but blanks where they should be
     std::size_t position = 0;
     std::u16string_view reason;
 };
 
-// Reads `figures` under the window's input rules, showing their notices
-// through `box` as the window would, and `capitals` with readCapitals.
-PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals, runtime::MessageBox& box);
+// Reads `figures` with readFigures, refusing decimals after 分, and
+// `capitals` with readCapitals. The two agree when they say the same amount
+// with the same sign.
+PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals);
+
+// The verdict as one line of text, as qinghejian-convert --check prints it:
+//  - 一致, and after each "；" a rule the capitals break;
+//  - 不一致；小写为1409.50，大写为1490.50;
+//  - 无法识别；小写第K个字符：… or 大写第K个字符：…, or 无法识别；缺少大写金额.
+std::u16string verdictLine(const PairCheck& check);
+
+// Whether a pair came out as it should: agreeing, and breaking no rule.
+inline bool passes(const PairCheck& check)
+{
+    return check.verdict == Verdict::kAgree && check.findings == 0;
+}
 
 } // namespace qhj::conversion

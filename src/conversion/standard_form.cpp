@@ -1,6 +1,8 @@
 #include "conversion/standard_form.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace qhj::conversion {
 
@@ -27,20 +29,22 @@ void appendFenOrClose(std::u16string& text, int fen)
 
 } // namespace
 
-std::u16string standardText(const CheckedAmount& amount)
+std::u16string standardText(const Amount& amount, Prefix prefix)
 {
-    std::u16string_view integer = amount.integer;
-    while (!integer.empty() && digitValue(integer.front()) == 0)
-        integer.remove_prefix(1);
-    const int jiao = amount.fraction.size() > 0 ? digitValue(amount.fraction[0]) : 0;
-    const int fen = amount.fraction.size() > 1 ? digitValue(amount.fraction[1]) : 0;
-
     std::u16string text;
-    text.reserve(2 * integer.size() + 8);
-    if (integer.empty()) {
+    text.reserve(48);
+    if (prefix == Prefix::kRenminbi)
+        text += kRenminbiText;
+    if (amount.negative)
+        text += kNegative;
+    const int jiao = amount.jiao;
+    const int fen = amount.fen;
+    if (amount.yuan == 0) {
         // Below one 元: from the first non-zero unit on.
-        if (jiao == 0 && fen == 0)
-            return std::u16string(u"零元整");
+        if (jiao == 0 && fen == 0) {
+            text += u"零元整";
+            return text;
+        }
         if (jiao != 0) {
             text += capital(jiao);
             text += kJiao;
@@ -49,14 +53,20 @@ std::u16string standardText(const CheckedAmount& amount)
         return text;
     }
 
-    // The integer part, left to right; `place` counts from the right, so a
-    // group ends where place % 4 == 0.
+    // The integer digits, most significant first.
+    std::array<int, 20> digits{};
+    std::size_t count = 0;
+    for (std::uint64_t rest = amount.yuan; rest != 0; rest /= 10)
+        digits[count++] = static_cast<int>(rest % 10);
+
+    // Left to right; `place` counts from the right, so a group ends where
+    // place % 4 == 0. The groups above 亿 count 亿s: their 万 is written at
+    // place 12, and the 亿 at place 8 whenever any of them is not zero.
     bool zeroPending = false;  // zeros seen since the last digit written
     bool groupWritten = false; // a digit of the current group written
-    int onesDigit = 0;
-    for (std::size_t k = 0; k < integer.size(); ++k) {
-        const std::size_t place = integer.size() - 1 - k;
-        const int digit = digitValue(integer[k]);
+    bool yiWritten = false;    // a digit at place 8 or above written
+    for (std::size_t place = count; place-- > 0;) {
+        const int digit = digits[place];
         if (digit == 0) {
             zeroPending = true;
         } else {
@@ -66,14 +76,13 @@ std::u16string standardText(const CheckedAmount& amount)
             text += capital(digit);
             text += kGroupPlaceUnits[place % 4];
             groupWritten = true;
+            yiWritten = yiWritten || place >= 8;
         }
         if (place % 4 == 0) {
-            if (place == 0) {
+            if (place == 0)
                 text += kYuan;
-                onesDigit = digit;
-            } else if (groupWritten) {
-                text += kGroupUnits[place / 4 - 1];
-            }
+            else if (place == 8 ? yiWritten : groupWritten)
+                text += kGroupUnits[(place / 4 - 1) % 2];
             // Zeros at the end of a group give nothing; those at the start
             // of the next one give its 零.
             zeroPending = false;
@@ -88,21 +97,13 @@ std::u16string standardText(const CheckedAmount& amount)
         text += capital(fen);
         text += kFen;
     } else {
-        if (onesDigit == 0)
+        if (digits[0] == 0)
             text += kZero;
         text += capital(jiao);
         text += kJiao;
         appendFenOrClose(text, fen);
     }
     return text;
-}
-
-std::u16string convertAmountStandard(std::u16string_view input, runtime::MessageBox& box)
-{
-    const std::optional<CheckedAmount> amount = checkAmount(input, box);
-    if (!amount)
-        return {};
-    return standardText(*amount);
 }
 
 } // namespace qhj::conversion

@@ -11,12 +11,14 @@
 //  - after 元 comes 零 when the 元 digit is 0 and the 角 digit is not, or
 //    when the 角 digit is 0 and the 分 digit is not (10.05 -> 壹拾元零伍分);
 //  - 整 follows 元 or 角, never 分;
-//  - an amount below one 元 starts at its first non-zero unit; zero is 零元整.
-// The input rules, the limits and the notices are ConvertAmount's, from the
-// same checkAmount.
+//  - an amount below one 元 starts at its first non-zero unit; zero is 零元整;
+//  - above 亿, the number of 亿 is itself read in groups: 壹万亿元整, and
+//    1009876543210 -> 壹万零玖拾捌亿柒仟陆佰伍拾肆万叁仟贰佰壹拾元整;
+//  - a negative amount begins with 负 (负壹角整).
+// The amount comes from the figures' rules (figures.h).
 #pragma once
 
-#include "conversion/amount_conversion.h"
+#include "conversion/amount.h"
 
 #include <array>
 #include <string>
@@ -33,11 +35,17 @@ inline constexpr std::array<std::u16string_view, 4> kGroupPlaceUnits = {u"", u"�
 // The unit of each group after 元, counted from the right: 万, then 亿.
 inline constexpr std::array<std::u16string_view, 2> kGroupUnits = {u"万", u"亿"};
 
-// The standard form of an amount that has passed checkAmount.
-std::u16string standardText(const CheckedAmount& amount);
+inline constexpr std::u16string_view kNegative = u"负";
+inline constexpr std::u16string_view kRenminbiText = u"人民币";
 
-// Converts `input` to the standard form, or to the empty text when it cannot
-// be converted, showing the same notices as ConvertAmount through `box`.
-std::u16string convertAmountStandard(std::u16string_view input, runtime::MessageBox& box);
+enum class Prefix {
+    kNone,
+    // 人民币 first, as the rules ask where a form has none printed before
+    // the space for the amount.
+    kRenminbi,
+};
+
+// The standard form of an amount of up to sixteen integer digits.
+std::u16string standardText(const Amount& amount, Prefix prefix = Prefix::kNone);
 
 } // namespace qhj::conversion

@@ -3,12 +3,13 @@
 #include "cli/utf8.h"
 #include "cli_streams.h"
 #include "conversion/amount_conversion.h"
-#include "conversion/standard_form.h"
 #include "support/recording_runtime.h"
 #include "version/version.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,31 @@ std::vector<Argument> arguments(const std::vector<std::string>& args)
     return out;
 }
 
+// The files the tests name with -f, by name.
+const std::map<std::u16string, std::string> kFiles = {
+    {u"amounts.txt", "1\n2\n"},
+    {u"utf16.txt",
+     std::string("\xFF\xFE"
+                 "3\0\r\0\n\0",
+                 8)},
+    {u"payments.csv",
+     "日期,金额,大写\r\n1/1,\"1,409.50\",壹仟肆佰零玖元伍角整\r\n\r\n"
+     "1/2,12,\"壹拾贰元\r\n整\"\r\n1/3,-5,负伍元整\r\n1/4,7\r\n"},
+    {u"unicode.txt",
+     std::string("\xFF\xFE"
+                 "A\0\t\0B\0\n\0"
+                 "1\0\t\0\xF9\x58\x43\x51\x74\x65\n\0",
+                 22)},
+};
+
+std::unique_ptr<ByteSource> openTestFile(const std::u16string& name)
+{
+    const auto file = kFiles.find(name);
+    if (file == kFiles.end())
+        return nullptr;
+    return std::make_unique<StringSource>(file->second, 3);
+}
+
 Result run(const std::vector<std::string>& args, const std::string& input = "",
            std::size_t lineCapacity = LineReader::kDefaultCapacity)
 {
@@ -50,7 +76,7 @@ Result run(const std::vector<std::string>& args, const std::string& input = "",
     {
         BufferedOutput out(outSink, "\n", 64);
         BufferedOutput err(errSink, "\n", 64);
-        status = runConvert(arguments(args), source, out, err, lineCapacity);
+        status = runConvert(arguments(args), source, out, err, lineCapacity, openTestFile);
     }
     return {status, outSink.text, errSink.text};
 }
@@ -79,40 +105,56 @@ void expectTable(const std::vector<Case>& table)
 
 TEST(ConvertCommandTable, Arguments)
 {
-    expectTable({Case{"start input", {"123456.78"}, "", 0, "壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整\n", ""},
-                 Case{"several", {"0", "100", ".5"}, "", 0, "零圆整\n壹佰零拾零圆整\n伍角整\n", ""},
-                 Case{"standard",
-                      {"--standard", "1680.32", "100", "0.05"},
-                      "",
-                      0,
-                      "壹仟陆佰捌拾元零叁角贰分\n壹佰元整\n伍分\n",
-                      ""},
-                 Case{"standard after amounts", {"100", "--standard"}, "", 0, "壹佰元整\n", ""},
-                 Case{"warning converts", {"1.234"}, "", 0, "壹圆贰角叁分整\n", "第1行：" + kWarning + "\n"},
-                 Case{"failures numbered",
-                      {"1", "12a", "1.2.3", "1.a23"},
-                      "",
-                      1,
-                      "壹圆整\n\n\n\n",
-                      "第2行：" + kFailure + "\n第3行：" + kMorePoints + "\n第4行：" + kWarning + "\n第4行："
-                          + kFailure + "\n"},
-                 Case{"empty argument", {""}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-                 Case{"lone point", {"."}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-                 Case{"not UTF-8", {"1\xFF"}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-                 Case{"full-width", {"１２.５"}, "", 0, "壹拾贰圆伍角整\n", ""},
-                 Case{"standard input unread", {"5"}, "6\n", 0, "伍圆整\n", ""},
-                 Case{"options end",
-                      {"--", "-5", "--help", "5"},
-                      "",
-                      1,
-                      "\n\n伍圆整\n",
-                      "第1行：" + kFailure + "\n第2行：" + kFailure + "\n"},
-                 Case{"options before the end",
-                      {"--standard", "--", "--standard"},
-                      "",
-                      1,
-                      "\n",
-                      "第1行：" + kFailure + "\n"}});
+    expectTable(
+        {Case{"start input", {"123456.78"}, "", 0, "壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整\n", ""},
+         Case{"several", {"0", "100", ".5"}, "", 0, "零圆整\n壹佰零拾零圆整\n伍角整\n", ""},
+         Case{"standard",
+              {"--standard", "1680.32", "100", "0.05"},
+              "",
+              0,
+              "壹仟陆佰捌拾元零叁角贰分\n壹佰元整\n伍分\n",
+              ""},
+         Case{"standard after amounts", {"100", "--standard"}, "", 0, "壹佰元整\n", ""},
+         Case{"a cut converts, and fails", {"1.234"}, "", 1, "壹圆贰角叁分整\n", "第1行：" + kWarning + "\n"},
+         Case{"failures numbered",
+              {"1", "12a", "1.2.3", "1.a23"},
+              "",
+              1,
+              "壹圆整\n\n\n\n",
+              "第2行：" + kFailure + "\n第3行：" + kMorePoints + "\n第4行：" + kWarning + "\n第4行："
+                  + kFailure + "\n"},
+         Case{"empty argument", {""}, "", 1, "\n", "第1行：" + kFailure + "\n"},
+         Case{"lone point", {"."}, "", 1, "\n", "第1行：" + kFailure + "\n"},
+         Case{"not UTF-8", {"1\xFF"}, "", 1, "\n", "第1行：" + kFailure + "\n"},
+         Case{"full-width", {"１２.５"}, "", 0, "壹拾贰圆伍角整\n", ""},
+         Case{"standard input unread", {"5"}, "6\n", 0, "伍圆整\n", ""},
+         Case{"options end",
+              {"--", "-5", "--help", "5"},
+              "",
+              1,
+              "\n\n伍圆整\n",
+              "第1行：" + kFailure + "\n第2行：" + kFailure + "\n"},
+         Case{"options before the end",
+              {"--standard", "--", "--standard"},
+              "",
+              1,
+              "\n",
+              "第1行：第2个字符：符号只能写在金额前面，且只能写一次\n"},
+         Case{"negative amounts need no --", {"--standard", "-0.1", "-5"}, "", 0, "负壹角整\n负伍元整\n", ""},
+         Case{"the window form has no negatives", {"-5"}, "", 1, "\n", "第1行：" + kFailure + "\n"},
+         Case{"standard figures as people write them",
+              {"--standard", "￥1,409.50 ", "1009876543210", "1.234"},
+              "",
+              1,
+              "壹仟肆佰零玖元伍角整\n壹万零玖拾捌亿柒仟陆佰伍拾肆万叁仟贰佰壹拾元整\n壹元贰角叁分\n",
+              "第3行：" + kWarning + "\n"},
+         Case{"standard refuses garbled figures",
+              {"--standard", "1.01e3", "12.34,56"},
+              "",
+              1,
+              "\n\n",
+              "第1行：第5个字符：不是小写金额用字\n第2行：第6个字符：千位分隔符应每三位一个\n"},
+         Case{"renminbi first", {"--standard", "--rmb", "100"}, "", 0, "人民币壹佰元整\n", ""}});
 }
 
 TEST(ConvertCommandTable, Options)
@@ -122,13 +164,8 @@ TEST(ConvertCommandTable, Options)
          Case{
              "version wins over amounts", {"5", "--version", "6"}, "", 0, "青禾笺 " QHJ_VERSION_TEXT "\n", ""},
          Case{"help", {"--help"}, "", 0, std::string(kHelpText), ""},
-         Case{"negative amount",
-              {"-5"},
-              "",
-              2,
-              "",
-              "qinghejian-convert：无法识别的选项“-5”\n用“qinghejian-convert "
-              "--help”查看用法；以“-”开头的金额请写在“--”之后。\n"},
+         Case{"short options", {"-V"}, "", 0, "青禾笺 " QHJ_VERSION_TEXT "\n", ""},
+         Case{"short help", {"5", "-h"}, "", 0, std::string(kHelpText), ""},
          Case{"unknown option",
               {"5", "--standart"},
               "",
@@ -136,12 +173,25 @@ TEST(ConvertCommandTable, Options)
               "",
               "qinghejian-convert：无法识别的选项“--standart”\n用“qinghejian-convert "
               "--help”查看用法；以“-”开头的金额请写在“--”之后。\n"},
-         Case{"lone dash",
-              {"-"},
+         Case{"a dash is standard input, in its turn",
+              {"1", "-", "3"},
+              "2\n",
+              0,
+              "壹圆整\n贰圆整\n叁圆整\n",
+              ""},
+         Case{"--rmb alone",
+              {"--rmb", "5"},
               "",
               2,
               "",
-              "qinghejian-convert：无法识别的选项“-”\n用“qinghejian-convert "
+              "qinghejian-convert：--rmb 只能和 --standard 一起用\n用“qinghejian-convert "
+              "--help”查看用法；以“-”开头的金额请写在“--”之后。\n"},
+         Case{"a file without its name",
+              {"-f"},
+              "",
+              2,
+              "",
+              "qinghejian-convert：选项“-f”后面缺少参数\n用“qinghejian-convert "
               "--help”查看用法；以“-”开头的金额请写在“--”之后。\n"},
          Case{"no conversion before a usage error",
               {"1.234", "-x"},
@@ -157,6 +207,7 @@ TEST(ConvertCommandTable, Options)
 TEST(ConvertCommandTable, ReadCheckAndDate)
 {
     const std::string hint = "\n用“qinghejian-convert --help”查看用法；以“-”开头的金额请写在“--”之后。\n";
+    const std::string kDateFormat = "日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD";
     expectTable({
         Case{"read",
              {"--read", "壹仟陆佰捌拾元零叁角贰分", "壹佰零拾零圆整", "伍分"},
@@ -182,10 +233,18 @@ TEST(ConvertCommandTable, ReadCheckAndDate)
              "1409\t壹仟肆佰玖元\n  10.05   壹拾元零伍分  \n1.234\t壹元贰角叁分\n1 壹元贰角\n12a "
              "壹拾贰元整\n5\n1 壹圆伍\n",
              1,
-             "一致；金额到元为止时，元后应写整（正）字；数字中间有零时，应写零\n一致\n一致\n"
-             "不一致；小写为1.00，大写为1.20\n无法识别；小写金额不合输入规则\n无法识别；缺少大写金额\n"
+             "一致；金额到元为止时，元后应写整（正）字；数字中间有零时，应写零\n一致\n"
+             "无法识别；小写第5个字符：小数超过两位，支票金额只写到分\n"
+             "不一致；小写为1.00，大写为1."
+             "20\n无法识别；小写第3个字符：不是小写金额用字\n无法识别；缺少大写金额\n"
              "无法识别；大写第3个字符：数字后缺少单位\n",
-             "第3行：" + kWarning + "\n第5行：" + kFailure + "\n"},
+             ""},
+        Case{"check negatives and traditional forms",
+             {"--check"},
+             "-5 负伍元整\n-5 伍元整\n300 叄佰元整\n￥1,409.50 人民币：壹仟肆佰零玖元伍角整\n",
+             1,
+             "一致\n不一致；小写为-5.00，大写为5.00\n一致\n一致\n",
+             ""},
         Case{"check every line agrees", {"--check"}, "100 壹佰元整\n0.5 伍角\n", 0, "一致\n一致\n", ""},
         Case{"check wants two",
              {"--check", "100"},
@@ -194,17 +253,64 @@ TEST(ConvertCommandTable, ReadCheckAndDate)
              "",
              "qinghejian-convert：--check 要两个参数，小写金额和大写金额；不给参数时逐行读取标准输入" + hint},
         Case{"date",
-             {"--date", "2026-01-15", "2024-2-29", "2023-02-29", "2026/01/15", "20260115"},
+             {"--date", "2026-01-15", "2024-2-29", "2023-02-29", "2026/01/15", "2026年1月15日", "20260115",
+              "2026/01-15", "2026年1月15", "2026115"},
              "",
              1,
-             "贰零贰陆年零壹月壹拾伍日\n贰零贰肆年零贰月贰拾玖日\n\n\n\n",
-             "第3行：这个月没有这一天\n第4行：日期应写成YYYY-MM-DD\n第5行：日期应写成YYYY-MM-DD\n"},
+             "贰零贰陆年零壹月壹拾伍日\n贰零贰肆年零贰月贰拾玖日\n\n贰零贰陆年零壹月壹拾伍日\n"
+             "贰零贰陆年零壹月壹拾伍日\n贰零贰陆年零壹月壹拾伍日\n\n\n\n",
+             "第3行：这个月没有这一天\n第7行：" + kDateFormat + "\n第8行：" + kDateFormat + "\n第9行："
+                 + kDateFormat + "\n"},
         Case{"one job at a time",
              {"--read", "--date"},
              "",
              2,
              "",
              "qinghejian-convert：选项“--read”和“--date”只能用一个" + hint},
+    });
+}
+
+TEST(ConvertCommandTable, FilesAndSpreadsheets)
+{
+    const std::string columns = "--figures=金额";
+    expectTable({
+        Case{"files and arguments in turn",
+             {"-f", "amounts.txt", "5", "--file", "utf16.txt"},
+             "",
+             0,
+             "壹圆整\n贰圆整\n伍圆整\n叁圆整\n",
+             ""},
+        Case{"a file that cannot be opened",
+             {"-f", "missing.txt", "5"},
+             "",
+             1,
+             "伍圆整\n",
+             "qinghejian-convert：无法打开文件“missing.txt”\n"},
+        Case{"one verdict per data row",
+             {"--check", "--csv", "--header", columns, "--capitals", "大写", "-f", "payments.csv"},
+             "",
+             1,
+             "一致\n无法识别；大写第5个字符：不是金额用字\n一致\n无法识别；这一行的列数不够\n",
+             ""},
+        Case{"columns by number",
+             {"--check", "--csv", "--figures", "2", "--capitals", "3", "-"},
+             "x,1,壹元整\n",
+             0,
+             "一致\n",
+             ""},
+        Case{"a column the header lacks",
+             {"--check", "--csv", "--header", "--figures", "小写", "-f", "payments.csv"},
+             "",
+             1,
+             "无法识别；表中没有“小写”这一列\n无法识别；表中没有“小写”这一列\n"
+             "无法识别；表中没有“小写”这一列\n无法识别；表中没有“小写”这一列\n",
+             ""},
+        Case{"Unicode text, tab-separated",
+             {"--check", "--csv", "--header", "-f", "unicode.txt"},
+             "",
+             0,
+             "一致\n",
+             ""},
     });
 }
 
@@ -271,7 +377,7 @@ TEST(ConvertCommandTest, WindowsLineEnds)
     {
         BufferedOutput out(outSink, "\r\n");
         BufferedOutput err(errSink, "\r\n");
-        EXPECT_EQ(runConvert({}, source, out, err), 0);
+        EXPECT_EQ(runConvert({}, source, out, err), 1);
     }
     EXPECT_EQ(outSink.text, "壹圆整\r\n贰圆叁角肆分整\r\n");
     EXPECT_EQ(errSink.text, "第2行：" + kWarning + "\r\n");
@@ -356,16 +462,14 @@ TEST(ConvertCommandTest, ReadErrorFails)
 
 // What the window would give for the whole line, notices as they would be
 // written.
-Result expected(const std::string& line, bool standard)
+Result expected(const std::string& line)
 {
     qhj::testing::RecordingRuntime rt;
     std::u16string text;
     std::string out;
     std::string err;
     if (decodeUtf8(line, text)) {
-        appendUtf8(standard ? conversion::convertAmountStandard(text, rt)
-                            : conversion::ConvertAmount(text, rt),
-                   out);
+        appendUtf8(conversion::ConvertAmount(text, rt), out);
         for (const auto& box : rt.boxes) {
             err += "第1行：";
             appendUtf8(box.prompt, err);
@@ -374,11 +478,11 @@ Result expected(const std::string& line, bool standard)
     } else {
         err = "第1行：" + kFailure + "\n";
     }
-    return {out.empty() ? 1 : 0, out + "\n", err};
+    return {out.empty() || !err.empty() ? 1 : 0, out + "\n", err};
 }
 
 // Lines longer than the reader keeps whole fail or convert exactly as the
-// window converts them in full.
+// window converts them in full. The other jobs refuse them.
 TEST(ConvertCommandTest, LongLinesConvertAsTheWholeLine)
 {
     std::uint64_t state = 0x9E3779B97F4A7C15ULL;
@@ -403,16 +507,11 @@ TEST(ConvertCommandTest, LongLinesConvertAsTheWholeLine)
             const std::uint64_t p = next(40);
             line += p < pieces.size() ? pieces[p] : std::string(1, static_cast<char>('0' + p % 10));
         }
-        for (const bool standard : {false, true}) {
-            std::vector<std::string> args;
-            if (standard)
-                args.push_back("--standard");
-            const Result r = run(args, line + "\n", 256);
-            const Result e = expected(line, standard);
-            ASSERT_EQ(r.out, e.out) << ::testing::PrintToString(line);
-            ASSERT_EQ(r.err, e.err) << ::testing::PrintToString(line);
-            ASSERT_EQ(r.status, e.status);
-        }
+        const Result r = run({}, line + "\n", 256);
+        const Result e = expected(line);
+        ASSERT_EQ(r.out, e.out) << ::testing::PrintToString(line);
+        ASSERT_EQ(r.err, e.err) << ::testing::PrintToString(line);
+        ASSERT_EQ(r.status, e.status);
     }
 }
 

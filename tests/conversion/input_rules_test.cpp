@@ -1,8 +1,7 @@
-// The input rules both written forms share: what fails, with which notices,
-// fails in the window's form and in the standard form alike, and text of
-// any length is answered at once.
+// The window's input rules: what fails, with which notices, and text of any
+// length is answered at once. The standard form reads figures by rules of
+// its own (figures_test.cpp).
 #include "conversion/amount_conversion.h"
-#include "conversion/standard_form.h"
 
 #include "support/recording_runtime.h"
 
@@ -22,15 +21,12 @@ using qhj::testing::kMorePointsBox;
 using qhj::testing::kWarningBox;
 using qhj::testing::toUtf8;
 
-using Converter = std::u16string (*)(std::u16string_view, runtime::MessageBox&);
-constexpr Converter kBothForms[] = {ConvertAmount, convertAmountStandard};
-
 struct Failure {
     std::u16string input;
     std::vector<ShownBox> boxes;
 };
 
-TEST(InputRulesTable, TheSameInputsFailInBothForms)
+TEST(InputRulesTable, WhatFailsAndWithWhichNotices)
 {
     const std::vector<Failure> table{
         {u"1000000000000", {kFailureBox}},
@@ -69,29 +65,28 @@ TEST(InputRulesTable, TheSameInputsFailInBothForms)
         {u"😀", {kFailureBox}},
     };
     for (const Failure& f : table) {
-        for (const Converter convert : kBothForms) {
-            SCOPED_TRACE("input \"" + toUtf8(f.input) + "\"");
-            RecordingRuntime rt;
-            EXPECT_EQ(toUtf8(convert(f.input, rt)), "");
-            EXPECT_EQ(rt.boxes, f.boxes);
-        }
+        SCOPED_TRACE("input \"" + toUtf8(f.input) + "\"");
+        RecordingRuntime rt;
+        EXPECT_EQ(toUtf8(ConvertAmount(f.input, rt)), "");
+        EXPECT_EQ(rt.boxes, f.boxes);
+        // The same, as values.
+        const AmountCheck check = checkAmount(f.input);
+        EXPECT_FALSE(check.amount.has_value());
+        EXPECT_EQ(check.noticeCount, f.boxes.size());
     }
 }
 
 TEST(InputRulesTest, DoNotKeepStateBetweenCalls)
 {
-    for (const Converter convert : kBothForms) {
-        RecordingRuntime rt;
-        EXPECT_EQ(convert(u"1.234", rt), convert(u"1.234", rt));
-        EXPECT_EQ(rt.boxes, (std::vector<ShownBox>{kWarningBox, kWarningBox}));
-    }
+    RecordingRuntime rt;
+    EXPECT_EQ(ConvertAmount(u"1.234", rt), ConvertAmount(u"1.234", rt));
+    EXPECT_EQ(rt.boxes, (std::vector<ShownBox>{kWarningBox, kWarningBox}));
 }
 
 struct HugeCase {
     const char* name;
     std::u16string input;
     std::u16string windowForm;
-    std::u16string standardForm;
     std::vector<ShownBox> boxes;
 };
 
@@ -105,27 +100,20 @@ TEST(InputRulesTest, HugeInputsAnswerQuickly)
     while (mixed.size() < kSize)
         mixed += u"12.";
     const std::vector<HugeCase> cases{
-        {"digits", std::u16string(kSize, u'7'), u"", u"", {kFailureBox}},
-        {"points", std::u16string(kSize, u'.'), u"", u"", {kMorePointsBox}},
-        {"mixed", mixed, u"", u"", {kMorePointsBox}},
-        {"long fraction",
-         u"3." + std::u16string(kSize, u'4'),
-         u"叁圆肆角肆分整",
-         u"叁元肆角肆分",
-         {kWarningBox}},
-        {"long fraction, bad integer", u"x." + std::u16string(kSize, u'4'), u"", u"", {kFailureBox}},
+        {"digits", std::u16string(kSize, u'7'), u"", {kFailureBox}},
+        {"points", std::u16string(kSize, u'.'), u"", {kMorePointsBox}},
+        {"mixed", mixed, u"", {kMorePointsBox}},
+        {"long fraction", u"3." + std::u16string(kSize, u'4'), u"叁圆肆角肆分整", {kWarningBox}},
+        {"long fraction, bad integer", u"x." + std::u16string(kSize, u'4'), u"", {kFailureBox}},
     };
     for (const HugeCase& c : cases) {
-        for (const Converter convert : kBothForms) {
-            RecordingRuntime rt;
-            const auto start = std::chrono::steady_clock::now();
-            const std::u16string result = convert(c.input, rt);
-            const auto elapsed = std::chrono::steady_clock::now() - start;
-            EXPECT_EQ(toUtf8(result), toUtf8(convert == ConvertAmount ? c.windowForm : c.standardForm))
-                << c.name;
-            EXPECT_EQ(rt.boxes, c.boxes) << c.name;
-            EXPECT_LT(elapsed, std::chrono::seconds(1)) << c.name;
-        }
+        RecordingRuntime rt;
+        const auto start = std::chrono::steady_clock::now();
+        const std::u16string result = ConvertAmount(c.input, rt);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(toUtf8(result), toUtf8(c.windowForm)) << c.name;
+        EXPECT_EQ(rt.boxes, c.boxes) << c.name;
+        EXPECT_LT(elapsed, std::chrono::seconds(1)) << c.name;
     }
 }
 

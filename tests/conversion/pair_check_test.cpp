@@ -2,6 +2,8 @@
 
 #include "support/recording_runtime.h"
 
+#include <utility>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +12,6 @@
 namespace qhj::conversion {
 namespace {
 
-using qhj::testing::RecordingRuntime;
 using qhj::testing::toUtf8;
 
 struct Pair {
@@ -49,11 +50,20 @@ TEST(PairCheckTable, FindsWhatTheCapitalsBreak)
         {u"1680.32", u"壹仟陆佰零捌元叁角贰分", Verdict::kDisagree, {}},
         {u"12a", u"壹拾贰元整", Verdict::kUnreadable, {}},
         {u"12", u"壹拾贰", Verdict::kUnreadable, {}},
+        // Figures as people write them; a sign must be on both sides.
+        {u" ￥1,409.50 ", u"人民币：壹仟肆佰零玖元伍角整", Verdict::kAgree, {}},
+        {u"-1409.50", u"负壹仟肆佰零玖元伍角整", Verdict::kAgree, {}},
+        {u"-1409.50", u"壹仟肆佰零玖元伍角整", Verdict::kDisagree, {}},
+        {u"1409.50", u"负壹仟肆佰零玖元伍角整", Verdict::kDisagree, {}},
+        {u"-0", u"零元整", Verdict::kAgree, {}},
+        {u"1000000000000", u"壹万亿元整", Verdict::kAgree, {}},
+        {u"20100000000000", u"贰拾万壹仟亿元整", Verdict::kAgree, {}},
+        {u"12.34,56", u"壹拾贰元叁角肆分", Verdict::kUnreadable, {}},
+        {u"1.234", u"壹元贰角叁分", Verdict::kUnreadable, {}},
     };
     for (const Pair& p : table) {
         SCOPED_TRACE(toUtf8(p.figures) + " " + toUtf8(p.capitals));
-        RecordingRuntime rt;
-        const PairCheck check = checkPair(p.figures, p.capitals, rt);
+        const PairCheck check = checkPair(p.figures, p.capitals);
         EXPECT_EQ(check.verdict, p.verdict);
         unsigned findings = 0;
         for (const Finding f : p.findings)
@@ -62,19 +72,23 @@ TEST(PairCheckTable, FindsWhatTheCapitalsBreak)
     }
 }
 
-TEST(PairCheckTest, SaysWhichSideCannotBeRead)
+// The verdict lines qinghejian-convert prints, each from one pair.
+TEST(PairCheckTable, VerdictLines)
 {
-    RecordingRuntime rt;
-    const PairCheck figures = checkPair(u"1.2.3", u"壹元整", rt);
-    EXPECT_TRUE(figures.figuresUnreadable);
-    EXPECT_EQ(rt.boxes, std::vector<qhj::testing::ShownBox>{qhj::testing::kMorePointsBox});
-    const PairCheck capitals = checkPair(u"1", u"壹圆伍", rt);
-    EXPECT_FALSE(capitals.figuresUnreadable);
-    EXPECT_EQ(capitals.position, 3u);
-    EXPECT_EQ(toUtf8(capitals.reason), "数字后缺少单位");
-    const PairCheck disagree = checkPair(u"１２.５", u"壹拾贰元整", rt);
-    EXPECT_EQ(disagree.figures, (Amount{12, 5, 0}));
-    EXPECT_EQ(disagree.capitals, (Amount{12, 0, 0}));
+    const std::pair<std::u16string_view, std::u16string_view> table[][2] = {
+        {{u"1680.32", u"壹仟陆佰捌拾元叁角贰分"}, {u"一致", u""}},
+        {{u"10.05", u"壹拾元伍分"}, {u"一致；角位为零而分位不为零时，元后应写零", u""}},
+        {{u"1", u"壹元贰角"}, {u"不一致；小写为1.00，大写为1.20", u""}},
+        {{u"-1", u"壹元整"}, {u"不一致；小写为-1.00，大写为1.00", u""}},
+        {{u"1.2.3", u"壹元整"}, {u"无法识别；小写第4个字符：小数点只能有一个", u""}},
+        {{u"1", u"壹圆伍"}, {u"无法识别；大写第3个字符：数字后缺少单位", u""}},
+        {{u"1", u"  "}, {u"无法识别；缺少大写金额", u""}},
+    };
+    for (const auto& row : table) {
+        const PairCheck check = checkPair(row[0].first, row[0].second);
+        EXPECT_EQ(toUtf8(verdictLine(check)), toUtf8(row[1].first)) << toUtf8(row[0].first);
+        EXPECT_EQ(passes(check), row[1].first == u"一致") << toUtf8(row[0].first);
+    }
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // Every amount the window accepts, written in either form, reads back to the
 // value typed; the standard form breaks no rule of the payment rules, and
-// the window's form none but its 整 after 分.
+// the window's form none but its 整 after 分. The standard form does the
+// same over its whole range: negatives, and up to sixteen digits.
 #include "conversion/amount.h"
 #include "conversion/amount_conversion.h"
 #include "conversion/capital_reader.h"
+#include "conversion/figures.h"
 #include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
 
@@ -23,30 +25,46 @@ using qhj::testing::toUtf8;
 
 constexpr unsigned kWindowFormFindings = static_cast<unsigned>(Finding::kCloseAfterFen);
 
-// False, with the failure recorded, when the round trip breaks.
+// False, with the failure recorded, when `text` does not read back to
+// `value` or breaks more rules than `allowed`.
+bool readsBack(const std::u16string& figures, const Amount& value, const std::u16string& text,
+               unsigned allowed)
+{
+    const CapitalReading reading = readCapitals(text);
+    const PairCheck check = checkPair(figures, text);
+    if (reading.readable && reading.amount == value && check.verdict == Verdict::kAgree
+        && (check.findings & ~allowed) == 0)
+        return true;
+    ADD_FAILURE() << toUtf8(figures) << " -> " << toUtf8(text) << ": readable " << reading.readable << " at "
+                  << reading.position << ", findings " << check.findings;
+    return false;
+}
+
+// Both forms of an amount the window accepts.
 bool roundTrips(const std::u16string& input)
 {
     RecordingRuntime rt;
-    const std::optional<CheckedAmount> checked = checkAmount(input, rt);
-    if (!checked) {
+    const AmountCheck checked = checkAmount(input);
+    if (!checked.amount) {
         ADD_FAILURE() << "not an amount: " << toUtf8(input);
         return false;
     }
-    const Amount value = amountOf(*checked);
-    const std::u16string texts[] = {ConvertAmount(input, rt), convertAmountStandard(input, rt)};
-    const unsigned allowed[] = {kWindowFormFindings, 0};
-    for (int form = 0; form < 2; ++form) {
-        const CapitalReading reading = readCapitals(texts[form]);
-        const PairCheck check = checkPair(input, texts[form], rt);
-        if (!reading.readable || reading.amount != value || check.verdict != Verdict::kAgree
-            || (check.findings & ~allowed[form]) != 0) {
-            ADD_FAILURE() << toUtf8(input) << " -> " << toUtf8(texts[form]) << ": readable "
-                          << reading.readable << " at " << reading.position << ", findings "
-                          << check.findings;
-            return false;
-        }
+    const Amount value = amountOf(*checked.amount);
+    const FiguresReading figures = readFigures(input, ExtraDecimals::kRefuse);
+    if (!figures.readable || figures.amount != value) {
+        ADD_FAILURE() << "the figures' rules read " << toUtf8(input) << " otherwise";
+        return false;
     }
-    return rt.boxes.empty();
+    return readsBack(input, value, ConvertAmount(input, rt), kWindowFormFindings)
+        && readsBack(input, value, standardText(value), 0) && rt.boxes.empty();
+}
+
+// The standard form of any amount it can write, as qinghejian-convert
+// --standard writes it and --read reads it.
+bool standardRoundTrips(const Amount& value)
+{
+    return readsBack(figuresText(value), value, standardText(value), 0)
+        && readsBack(figuresText(value), value, standardText(value, Prefix::kRenminbi), 0);
 }
 
 // Digits 0 and 5 in every arrangement of up to twelve places, with every
@@ -96,6 +114,33 @@ TEST(RoundTripTest, RandomAmounts)
             continue;
         ASSERT_TRUE(roundTrips(input));
     }
+}
+
+// Sixteen digits, zeros in runs that cross 万亿, 亿 and 万, and either sign.
+TEST(RoundTripTest, StandardFormOverItsWholeRange)
+{
+    std::uint64_t state = 2463534242ULL;
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int step = 0; step < 50000; ++step) {
+        Amount value;
+        const int length = static_cast<int>(next() % 17);
+        for (int k = 0; k < length; ++k) {
+            const std::uint64_t r = next() % 15;
+            value.yuan = value.yuan * 10 + (r < 6 ? 0 : r - 6);
+        }
+        value.jiao = static_cast<int>(next() % 10);
+        value.fen = static_cast<int>(next() % 3 == 0 ? 0 : next() % 10);
+        const bool zero = value.yuan == 0 && value.jiao == 0 && value.fen == 0;
+        value.negative = !zero && next() % 2 == 0;
+        ASSERT_TRUE(standardRoundTrips(value));
+    }
+    ASSERT_TRUE(standardRoundTrips(Amount{9'999'999'999'999'999, 9, 9, true}));
+    ASSERT_TRUE(standardRoundTrips(Amount{1'000'000'000'000'000, 0, 1, false}));
 }
 
 } // namespace

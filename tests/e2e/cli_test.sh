@@ -104,7 +104,7 @@ check "standard form" "" 0 "壹仟肆佰零玖元伍角整${N}陆仟零柒元壹
     -- --standard 1409.50 6007.14 1680.32 107000.53 16409.02 325.04
 check "standard zeros" "" 0 "壹佰元整${N}壹拾贰元整${N}零元整${N}伍角整${N}伍分${N}壹拾元零伍角整${N}壹亿零壹万元整${N}壹拾亿零壹元整${N}玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖元玖角玖分$N" "" \
     -- 100 0012 0 0.5 0.05 10.5 100010000 1000000001 999999999999.99 --standard
-check "warning converts" "" 0 "壹圆贰角叁分整$N" "第1行：$W$N" -- 1.234
+check "a cut converts, and fails" "" 1 "壹圆贰角叁分整$N" "第1行：$W$N" -- 1.234
 check "notices numbered" "" 1 "壹圆整$N$N$N$N" "第2行：$F${N}第3行：$P${N}第4行：$W${N}第4行：$F$N" -- 1 12a 1.2.3 1.a23
 check "empty and lone point" "" 1 "$N$N" "第1行：$F${N}第2行：$F$N" -- "" .
 check "full-width digits" "" 0 "壹拾贰圆伍角整$N" "" -- １２.５
@@ -113,11 +113,16 @@ check "arguments, not standard input" "6$N" 0 "伍圆整$N" "" -- 5
 
 # --- options ---------------------------------------------------------------
 check "version" "" 0 "青禾笺 $QHJ_VERSION$N" "" -- --version
-check "negative amount is an option" "" 2 "" "$U1“-5”$N$U2$N" -- -5
+check "a negative amount is no option" "" 0 "负伍元整${N}负壹角整$N" "" -- --standard -5 -0.1
+check "short options" "" 0 "青禾笺 $QHJ_VERSION$N" "" -- -V
+check "figures as people write them" "" 1 "人民币壹仟肆佰零玖元伍角整${N}人民币壹万零玖拾捌亿柒仟陆佰伍拾肆万叁仟贰佰壹拾元整${N}$N" \
+    "第3行：第5个字符：不是小写金额用字$N" -- --standard --rmb ￥1,409.50 1009876543210 1.01e3
+printf '1\n2\n' >"$work/amounts.txt"
+check "files and standard input in turn" "3$N" 0 "壹圆整${N}贰圆整${N}叁圆整${N}肆圆整$N" "" -- -f "$work/amounts.txt" - 4
 check "unknown option" "" 2 "" "$U1“--standart”$N$U2$N" -- 5 --standart
 run "" --help
-if [ "$status" -eq 0 ] && grep -q '^用法：qinghejian-convert \[--standard\] \[金额…\]$' "$work/out" \
-    && grep -q -- '--standard 1680.32 100' "$work/out" && [ ! -s "$work/err" ]; then
+if [ "$status" -eq 0 ] && grep -q '^用法：qinghejian-convert \[--standard \[--rmb\]\] \[金额…\]$' "$work/out" \
+    && grep -q -- '--standard 1,680.32 -0.1' "$work/out" && [ ! -s "$work/err" ]; then
     pass "help"
 else
     fail "help"
@@ -131,10 +136,13 @@ check "read lines" $'人民币壹拾万零柒仟元伍角叁分\r\n貳萬圓整\
     "第3行：第1个字符：不是大写数字$N" -- --read
 check "check a pair" "" 0 "一致$N" "" -- --check 100 壹佰零拾零圆整
 check "check finds a missing 零" "" 1 "一致；角位为零而分位不为零时，元后应写零$N" "" -- --check 10.05 壹拾元伍分
-check "check lines" $'1680.32\t壹仟陆佰捌拾元叁角\n1409 壹仟肆佰零玖元整\n12a\t壹拾贰元整\n' 1 \
-    "不一致；小写为1680.32，大写为1680.30${N}一致${N}无法识别；小写金额不合输入规则$N" "第3行：$F$N" -- --check
-check "dates" "" 1 "贰零贰陆年零壹拾月零贰拾日${N}贰零贰肆年零贰月贰拾玖日${N}$N" "第3行：这个月没有这一天$N" \
-    -- --date 2026-10-20 2024-02-29 2023-02-29
+check "check lines" $'1680.32\t壹仟陆佰捌拾元叁角\n1409 壹仟肆佰零玖元整\n12a\t壹拾贰元整\n-5 负伍元整\n' 1 \
+    "不一致；小写为1680.32，大写为1680.30${N}一致${N}无法识别；小写第3个字符：不是小写金额用字${N}一致$N" "" -- --check
+printf '\xEF\xBB\xBF金额,大写\r\n"1,409.50",壹仟肆佰零玖元伍角整\r\n12,叄拾元整\r\n' >"$work/payments.csv"
+check "a spreadsheet, one verdict per row" "" 1 "一致${N}不一致；小写为12.00，大写为30.00$N" "" \
+    -- --check --csv --header --figures 金额 --capitals 大写 -f "$work/payments.csv"
+check "dates" "" 1 "贰零贰陆年零壹拾月零贰拾日${N}贰零贰肆年零贰月贰拾玖日${N}${N}贰零贰陆年零壹拾月零贰拾日$N" \
+    "第3行：这个月没有这一天$N" -- --date 2026-10-20 2024/02/29 2023年2月29日 20261020
 # Today, in local time, as the same program writes today's date given.
 before=$(date +%F)
 run "" --date
@@ -149,7 +157,7 @@ check_eq "--date alone writes today" "$today" "$expected"
 check "no input" "" 0 "" "" --
 check "lines" "1${N}2$N" 0 "壹圆整${N}贰圆整$N" "" --
 check "no last line end" "1${N}2" 0 "壹圆整${N}贰圆整$N" "" --
-check "CRLF" $'1\r\n2.345\r\n' 0 "壹圆整${N}贰圆叁角肆分整$N" "第2行：$W$N" --
+check "CRLF" $'1\r\n2.345\r\n' 1 "壹圆整${N}贰圆叁角肆分整$N" "第2行：$W$N" --
 check "BOM" $'\xEF\xBB\xBF100\r\n5' 0 "壹佰元整${N}伍元整$N" "" -- --standard
 check "empty line" "1${N}${N}2$N" 1 "壹圆整${N}${N}贰圆整$N" "第2行：$F$N" --
 check "invalid UTF-8" $'\xFF\n\xE5\xA3\n\xC0\xB1\n\xED\xA0\x80\n5\n' 1 "$N$N$N${N}伍圆整$N" \
@@ -238,7 +246,7 @@ check_long() {
 check_long "64 MiB of digits" "$N" "第1行：$F$N" 1
 [ -f "$work/rss" ] && digits_rss=$(tail -n 1 "$work/rss")
 printf '3.' | dd of="$work/long" conv=notrunc status=none
-check_long "64 MiB fraction" "叁圆柒角柒分整$N" "第1行：$W$N" 0
+check_long "64 MiB fraction" "叁圆柒角柒分整$N" "第1行：$W$N" 1
 # Peak memory for the 64 MiB line against a one-line input: no more than
 # 16 MiB apart (the line would need 64 MiB, and 128 more as UTF-16).
 if [ -n "${digits_rss:-}" ] && [ ${#runner[@]} -eq 0 ]; then
