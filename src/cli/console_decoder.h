@@ -2,15 +2,18 @@
 // line reader takes. Plain C++, so it is tested on every system.
 #pragma once
 
+#include "cli/utf8.h"
+
 #include <string>
 #include <string_view>
 
 namespace qhj::cli {
 
-// Fed the UTF-16 units of each read in turn. A high surrogate at the end of
-// one read waits for its partner in the next; one left alone becomes U+FFFD
-// as any unpaired surrogate does. Ctrl+Z at the start of a line ends the
-// input, as it does for the console's own programs; nothing after it counts.
+// Fed the UTF-16 units of each read in turn, through the same Utf16Decoder
+// as UTF-16 files: a high surrogate at the end of one read waits for its
+// partner in the next, and one left alone fails its line. Ctrl+Z at the
+// start of a line ends the input, as it does for the console's own
+// programs; nothing after it counts.
 class ConsoleDecoder {
 public:
     // Appends the UTF-8 of `units` to `out`.
@@ -21,7 +24,7 @@ public:
     bool ended() const { return m_ended; }
 
 private:
-    std::u16string m_text;
+    Utf16Decoder m_decoder;
     bool m_atLineStart = true;
     bool m_ended = false;
 };

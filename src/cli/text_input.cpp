@@ -10,8 +10,6 @@ namespace qhj::cli {
 namespace {
 
 constexpr std::size_t kChunk = 1 << 16;
-// Not UTF-8 anywhere it stands: the mark of a unit that is not text.
-constexpr char kNotText = '\xFF';
 
 } // namespace
 
@@ -30,34 +28,14 @@ void TextInput::decode()
 {
     const bool little = m_form == Form::kUtf16Le;
     std::u16string units;
+    units.reserve(m_raw.size() / 2);
     std::size_t i = 0;
     for (; i + 1 < m_raw.size(); i += 2) {
         const auto first = static_cast<unsigned char>(m_raw[i]);
         const auto second = static_cast<unsigned char>(m_raw[i + 1]);
-        const auto unit = static_cast<char16_t>(little ? first | (second << 8) : (first << 8) | second);
-        if (m_high != 0) {
-            if (isLowSurrogate(unit)) {
-                units += m_high;
-                units += unit;
-                m_high = 0;
-                continue;
-            }
-            appendUtf8(units, m_out);
-            units.clear();
-            m_out += kNotText;
-            m_high = 0;
-        }
-        if (isHighSurrogate(unit)) {
-            m_high = unit;
-        } else if (isLowSurrogate(unit)) {
-            appendUtf8(units, m_out);
-            units.clear();
-            m_out += kNotText;
-        } else {
-            units += unit;
-        }
+        units += static_cast<char16_t>(little ? first | (second << 8) : (first << 8) | second);
     }
-    appendUtf8(units, m_out);
+    m_decoder.feed(units, m_out);
     m_raw.erase(0, i);
 }
 
@@ -98,8 +76,9 @@ std::ptrdiff_t TextInput::read(char* buffer, std::size_t size)
         }
         m_ended = true;
         // What the end cut off: a surrogate without its partner, half a unit.
-        if (m_high != 0 || !m_raw.empty())
-            m_out += kNotText;
+        m_decoder.finish(m_out);
+        if (!m_raw.empty())
+            m_out += Utf16Decoder::kNotText;
     }
     if (m_failed && m_taken == m_out.size())
         return -1;

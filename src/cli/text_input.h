@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/line_reader.h"
+#include "cli/utf8.h"
 
 #include <cstddef>
 #include <string>
@@ -12,8 +13,8 @@ namespace qhj::cli {
 // Windows PowerShell 5.1 writes it when it redirects (`> amounts.txt`), is
 // decoded as UTF-16 LE or BE and handed on as UTF-8, line ends and all.
 // Anything else, UTF-8 with or without its own mark, is handed on as it is.
-// A lone surrogate, or a last byte without its partner, becomes a byte that
-// is not UTF-8, so that its line fails as any line that is not text does.
+// A lone surrogate (see Utf16Decoder), or a last byte without its partner,
+// fails its line as any line that is not text does.
 class TextInput final : public ByteSource {
 public:
     explicit TextInput(ByteSource& source) : m_source(source) { }
@@ -33,7 +34,7 @@ private:
     std::string m_raw; // bytes read and not yet handed on or decoded
     std::string m_out; // UTF-8 ready to hand on
     std::size_t m_taken = 0;
-    char16_t m_high = 0; // a high surrogate waiting for its partner
+    Utf16Decoder m_decoder;
     bool m_ended = false;
     bool m_failed = false;
 };

@@ -167,4 +167,40 @@ std::string_view wholeCharacters(std::string_view bytes)
     return bytes;
 }
 
+void Utf16Decoder::feed(std::u16string_view units, std::string& out)
+{
+    m_units.clear();
+    for (const char16_t unit : units) {
+        if (m_high != 0) {
+            const char16_t high = m_high;
+            m_high = 0;
+            if (isLowSurrogate(unit)) {
+                m_units += high;
+                m_units += unit;
+                continue;
+            }
+            appendUtf8(m_units, out);
+            m_units.clear();
+            out += kNotText;
+        }
+        if (isHighSurrogate(unit)) {
+            m_high = unit;
+        } else if (isLowSurrogate(unit)) {
+            appendUtf8(m_units, out);
+            m_units.clear();
+            out += kNotText;
+        } else {
+            m_units += unit;
+        }
+    }
+    appendUtf8(m_units, out);
+}
+
+void Utf16Decoder::finish(std::string& out)
+{
+    if (m_high != 0)
+        out += kNotText;
+    m_high = 0;
+}
+
 } // namespace qhj::cli

@@ -35,6 +35,25 @@ char* encodeUtf8(std::u16string_view text, char* to);
 // Appends `text` as UTF-8, as encodeUtf8 writes it.
 void appendUtf8(std::u16string_view text, std::string& out);
 
+// UTF-16 input, from a file or the Windows console, as the UTF-8 bytes the
+// line reader takes, fed in pieces: a high surrogate at the end of one piece
+// waits for its partner in the next. A surrogate without its partner becomes
+// a byte that is not UTF-8, so that the line it stands in fails as any line
+// that is not text does; nothing is silently replaced.
+class Utf16Decoder {
+public:
+    static constexpr char kNotText = '\xFF';
+
+    // Appends the UTF-8 of `units` to `out`.
+    void feed(std::u16string_view units, std::string& out);
+    // The input has ended: a high surrogate still waiting is alone.
+    void finish(std::string& out);
+
+private:
+    std::u16string m_units;
+    char16_t m_high = 0;
+};
+
 // Checks UTF-8 that arrives in pieces, with the same rules as decodeUtf8.
 class Utf8Validator {
 public:
