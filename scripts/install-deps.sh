@@ -38,6 +38,8 @@ test_packages=(
     at-spi2-core python3-pyatspi weston qt6-wayland
     # the .deb and Debian's checks of it
     dpkg-dev file lintian desktop-file-utils appstream mandoc
+    # the companion's bash completion, tried as bash loads it
+    bash-completion
     # the Windows programs' icon, their 64-bit and 32-bit cross builds, and
     # the release archive
     icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev

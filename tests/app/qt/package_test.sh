@@ -54,5 +54,9 @@ for size in 16 24 32 48 64 128 256; do
     check "a $size px icon in hicolor" grep -q "$size x $size" <<<"$(file -b "$icon" 2>&1)"
 done
 check "the scalable icon in hicolor" test -f "$share/icons/hicolor/scalable/apps/$app_id.svg"
+completion=$share/bash-completion/completions/qinghejian-convert
+check "qinghejian-convert's bash completion is installed" test -f "$completion"
+check "the bash completion offers --check" \
+    bash -c 'source /usr/share/bash-completion/bash_completion 2>/dev/null; source "$1" && COMP_WORDS=(qinghejian-convert --ch) COMP_CWORD=1 COMP_LINE="qinghejian-convert --ch" COMP_POINT=23 && _qinghejian_convert && [ "${COMPREPLY[*]}" = --check ]' _ "$completion"
 check "the desktop entry names the icon" grep -qx "Icon=$app_id" "$share/applications/$app_id.desktop"
 finish
