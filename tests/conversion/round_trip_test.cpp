@@ -67,6 +67,30 @@ bool standardRoundTrips(const Amount& value)
         && readsBack(figuresText(value), value, standardText(value, Prefix::kRenminbi), 0);
 }
 
+// xorshift64, so that every run tries the same amounts.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : m_state(seed) { }
+
+    std::uint64_t below(std::uint64_t bound)
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 7;
+        m_state ^= m_state << 17;
+        return m_state % bound;
+    }
+    // A digit, about one in three a zero, as zeros are what the rules
+    // speak of.
+    std::uint64_t digit()
+    {
+        const std::uint64_t r = below(15);
+        return r < 6 ? 0 : r - 6;
+    }
+
+private:
+    std::uint64_t m_state;
+};
+
 // Digits 0 and 5 in every arrangement of up to twelve places, with every
 // kind of fraction: each zero pattern the rules speak of.
 TEST(RoundTripTest, EveryZeroPattern)
@@ -89,27 +113,18 @@ TEST(RoundTripTest, EveryZeroPattern)
 
 TEST(RoundTripTest, RandomAmounts)
 {
-    std::uint64_t state = 88172645463325252ULL;
-    const auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
+    Random random(88172645463325252ULL);
     for (int step = 0; step < 50000; ++step) {
-        // Lengths from 0 to 12, about one digit in three a zero, and
-        // fractions of none to two digits.
-        const int length = static_cast<int>(next() % 13);
+        // Lengths from 0 to 12 and fractions of none to two digits.
+        const std::uint64_t length = random.below(13);
         std::u16string input;
-        for (int k = 0; k < length; ++k) {
-            const std::uint64_t r = next() % 15;
-            input += static_cast<char16_t>(u'0' + (r < 6 ? 0 : r - 6));
-        }
-        const int decimals = static_cast<int>(next() % 4);
+        for (std::uint64_t k = 0; k < length; ++k)
+            input += static_cast<char16_t>(u'0' + random.digit());
+        const std::uint64_t decimals = random.below(4);
         if (decimals > 0)
             input += u'.';
-        for (int j = 1; j < decimals; ++j)
-            input += static_cast<char16_t>(u'0' + next() % 10);
+        for (std::uint64_t j = 1; j < decimals; ++j)
+            input += static_cast<char16_t>(u'0' + random.below(10));
         if (input.empty() || input == u".")
             continue;
         ASSERT_TRUE(roundTrips(input));
@@ -119,24 +134,16 @@ TEST(RoundTripTest, RandomAmounts)
 // Sixteen digits, zeros in runs that cross 万亿, 亿 and 万, and either sign.
 TEST(RoundTripTest, StandardFormOverItsWholeRange)
 {
-    std::uint64_t state = 2463534242ULL;
-    const auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
+    Random random(2463534242ULL);
     for (int step = 0; step < 50000; ++step) {
         Amount value;
-        const int length = static_cast<int>(next() % 17);
-        for (int k = 0; k < length; ++k) {
-            const std::uint64_t r = next() % 15;
-            value.yuan = value.yuan * 10 + (r < 6 ? 0 : r - 6);
-        }
-        value.jiao = static_cast<int>(next() % 10);
-        value.fen = static_cast<int>(next() % 3 == 0 ? 0 : next() % 10);
+        const std::uint64_t length = random.below(17);
+        for (std::uint64_t k = 0; k < length; ++k)
+            value.yuan = value.yuan * 10 + random.digit();
+        value.jiao = static_cast<int>(random.digit());
+        value.fen = static_cast<int>(random.digit());
         const bool zero = value.yuan == 0 && value.jiao == 0 && value.fen == 0;
-        value.negative = !zero && next() % 2 == 0;
+        value.negative = !zero && random.below(2) == 0;
         ASSERT_TRUE(standardRoundTrips(value));
     }
     ASSERT_TRUE(standardRoundTrips(Amount{9'999'999'999'999'999, 9, 9, true}));
