@@ -179,7 +179,8 @@ void ReadTask::item(std::optional<std::u16string_view> text)
         m_notices.notice(kNotText);
         failed();
     } else if (const conversion::CapitalReading reading = conversion::readCapitals(*text); reading.readable) {
-        m_out.write(conversion::figuresText(reading.amount));
+        char figures[conversion::kMaxFiguresLength];
+        m_out.writeUtf8(std::string_view(figures, conversion::writeFigures(reading.amount, figures)));
     } else {
         m_notices.notice(reading.reason, text->empty() ? 0 : reading.position);
         failed();
@@ -205,7 +206,9 @@ void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
     const conversion::PairCheck check = conversion::checkPair(figures, capitals);
     if (!conversion::passes(check))
         failed();
-    m_out.write(conversion::verdictLine(check));
+    m_line.clear();
+    conversion::appendVerdict(check, m_line);
+    m_out.write(m_line);
     m_out.endLine();
 }
 

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qhj::cli {
@@ -92,6 +93,9 @@ public:
     void pair(std::u16string_view figures, std::u16string_view capitals);
     // A verdict of the companion's own, for an item that is no pair at all.
     void unreadable(std::u16string_view why);
+
+private:
+    std::u16string m_line; // reused, so that a line costs no allocation
 };
 
 // Writes each date in capitals, as on a cheque: 2026-10-20, 2026/10/20,

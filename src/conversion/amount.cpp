@@ -30,16 +30,31 @@ void appendNumber(std::u16string& text, std::uint64_t value)
 
 } // namespace
 
+std::size_t writeFigures(const Amount& amount, char* out)
+{
+    char* at = out;
+    if (amount.negative)
+        *at++ = '-';
+    char digits[20];
+    std::size_t n = 0;
+    std::uint64_t rest = amount.yuan;
+    do {
+        digits[n++] = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    while (n > 0)
+        *at++ = digits[--n];
+    *at++ = '.';
+    *at++ = static_cast<char>('0' + amount.jiao);
+    *at++ = static_cast<char>('0' + amount.fen);
+    return static_cast<std::size_t>(at - out);
+}
+
 std::u16string figuresText(const Amount& amount)
 {
-    std::u16string text;
-    if (amount.negative)
-        text += u'-';
-    appendNumber(text, amount.yuan);
-    text += u'.';
-    text += static_cast<char16_t>(u'0' + amount.jiao);
-    text += static_cast<char16_t>(u'0' + amount.fen);
-    return text;
+    char ascii[kMaxFiguresLength];
+    const std::size_t length = writeFigures(amount, ascii);
+    return std::u16string(ascii, ascii + length);
 }
 
 std::u16string positionText(std::size_t position)

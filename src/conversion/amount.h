@@ -23,14 +23,19 @@ struct Amount {
 // full-width space of Chinese input methods.
 constexpr bool isBlank(char16_t c)
 {
-    return c == u' ' || c == u'\t' || c == u'\u3000';
+    // Most characters tested are digits or capitals: one comparison sends
+    // them to the last test.
+    return c <= u' ' ? c == u' ' || c == u'\t' : c == u'\u3000';
 }
 
 // The value of an amount that has passed checkAmount.
 Amount amountOf(const CheckedAmount& checked);
 
 // The amount in figures with two decimals, as the companion prints it:
-// "1409.50", "-0.10".
+// "1409.50", "-0.10". writeFigures puts it in ASCII into `out`, which has
+// room for kMaxFiguresLength characters, and returns how many it wrote.
+inline constexpr std::size_t kMaxFiguresLength = 24;
+std::size_t writeFigures(const Amount& amount, char* out);
 std::u16string figuresText(const Amount& amount);
 
 // "第K个字符：", where a reason points into the text it is about.

@@ -133,7 +133,9 @@ CapitalReading Reader::read()
     while (m_end > i && isBlank(m_text[m_end - 1]))
         --m_end;
     i = skipPrefix(i, m_end);
-    for (; i < m_end; ++i) {
+    // A local end: the member would be loaded again at every character.
+    const std::size_t last = m_end;
+    for (; i < last; ++i) {
         if (m_stage == Stage::kClosed) {
             fail(i, kTextAfterClose);
             return m_result;

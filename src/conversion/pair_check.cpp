@@ -78,13 +78,14 @@ PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals)
     return check;
 }
 
-std::u16string verdictLine(const PairCheck& check)
+void appendVerdict(const PairCheck& check, std::u16string& line)
 {
-    std::u16string line;
     switch (check.verdict) {
     case Verdict::kAgree:
-        line = u"一致";
+        line += u"一致";
         for (const Finding finding : kAllFindings) {
+            if (check.findings == 0)
+                break;
             if (check.findings & static_cast<unsigned>(finding)) {
                 line += u"；";
                 line += findingText(finding);
@@ -92,13 +93,13 @@ std::u16string verdictLine(const PairCheck& check)
         }
         break;
     case Verdict::kDisagree:
-        line = u"不一致；小写为";
+        line += u"不一致；小写为";
         line += figuresText(check.figures);
         line += u"，大写为";
         line += figuresText(check.capitals);
         break;
     case Verdict::kUnreadable:
-        line = u"无法识别；";
+        line += u"无法识别；";
         if (check.capitalsMissing && !check.figuresUnreadable) {
             line += u"缺少大写金额";
             break;
@@ -108,6 +109,12 @@ std::u16string verdictLine(const PairCheck& check)
         line += check.reason;
         break;
     }
+}
+
+std::u16string verdictLine(const PairCheck& check)
+{
+    std::u16string line;
+    appendVerdict(check, line);
     return line;
 }
 
