@@ -59,4 +59,13 @@ check "qinghejian-convert's bash completion is installed" test -f "$completion"
 check "the bash completion offers --check" \
     bash -c 'source /usr/share/bash-completion/bash_completion 2>/dev/null; source "$1" && COMP_WORDS=(qinghejian-convert --ch) COMP_CWORD=1 COMP_LINE="qinghejian-convert --ch" COMP_POINT=23 && _qinghejian_convert && [ "${COMPREPLY[*]}" = --check ]' _ "$completion"
 check "the desktop entry names the icon" grep -qx "Icon=$app_id" "$share/applications/$app_id.desktop"
+metainfo=$share/metainfo/$app_id.metainfo.xml
+for word in 大写 金额 人民币 支票 发票 cheque; do
+    check "AppStream and the desktop entry find it by $word" \
+        bash -c 'grep -q "<keyword[^>]*>$1</keyword>" "$2" && grep -q "^Keywords=.*$1;" "$3"' _ \
+        "$word" "$metainfo" "$share/applications/$app_id.desktop"
+done
+for binary in qinghejian qinghejian-convert; do
+    check "AppStream provides $binary" grep -q "<binary>$binary</binary>" "$metainfo"
+done
 finish
