@@ -11,8 +11,7 @@ file(MAKE_DIRECTORY ${made})
 
 # copyright: the holder and the terms of LICENSE, in Debian's format.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
-string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" _ "${license}")
-set(holder "${CMAKE_MATCH_1}")
+set(holder "${QHJ_COPYRIGHT_HOLDER}")
 string(FIND "${license}" "Permission is hereby granted" start)
 string(SUBSTRING "${license}" ${start} -1 terms)
 string(STRIP "${terms}" terms)

@@ -23,17 +23,21 @@ done <"$QHJ_EXPECTED_VERSION"
 check_eq "the version resource holds exactly the expected fields" \
     "$(sort "$work/version.txt")" "$(sort "$QHJ_EXPECTED_VERSION")"
 
-# Icon (group icon, type 14): a 256-colour and a 32-bit 24 x 24 image.
+# Icon (group icon, type 14): the described 256-colour and 32-bit 24 x 24
+# images, and 32-bit ones of 16, 32, 48 and 256 px for Explorer.
 wrestool -x -t14 "$exe" >"$work/icon.ico"
 icons=$(icotool -l "$work/icon.ico")
 echo "$icons"
-check_eq "the icon holds two images" "$(wc -l <<<"$icons")" 2
+check_eq "the icon holds six images" "$(wc -l <<<"$icons")" 6
 check "a 24 x 24 256-colour image" grep -q -- '--width=24 --height=24 --bit-depth=8 --palette-size=256' <<<"$icons"
 check "a 24 x 24 32-bit image" grep -q -- '--width=24 --height=24 --bit-depth=32' <<<"$icons"
+for size in 16 32 48 256; do
+    check "a $size x $size 32-bit image" grep -q -- "--width=$size --height=$size --bit-depth=32" <<<"$icons"
+done
 icotool -x -o "$work" "$work/icon.ico"
-for image in "$work"/icon_1_24x24x8.png "$work"/icon_2_24x24x32.png; do
+for image in "$work"/icon_1_24x24x8.png "$work"/icon_2_24x24x32.png "$work"/icon_6_256x256x32.png; do
     # ImageMagick's own convert: /usr/local/bin may hold a stand-in.
-    alpha=$(convert-im6.q16 "$image" -format '%[fx:p{0,0}.a] %[fx:p{12,12}.a]' info:)
+    alpha=$(convert-im6.q16 "$image" -format '%[fx:p{0,0}.a] %[fx:p{w/2,h/2}.a]' info:)
     check_eq "$(basename "$image"): transparent ground, opaque sign" "$alpha" "0 1"
 done
 
