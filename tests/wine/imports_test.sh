@@ -29,6 +29,8 @@ for program in qinghejian qinghejian-convert; do
         fi
     done
     check "$program.exe is for $QHJ_WINDOWS_ARCH" grep -q "Magic.*$magic" <<<"$headers"
+    # A link time in the header would make every build's bytes differ.
+    check "$program.exe carries no link time" grep -qE '^Time/Date\s+Thu Jan  1 00:00:00 1970$' <<<"$headers"
 done
 headers=$("$objdump" -p "$QHJ_WINDOWS_BIN/qinghejian.exe")
 check "qinghejian.exe is a GUI program (-mwindows)" grep -q 'Subsystem.*(Windows GUI)' <<<"$headers"
