@@ -2,11 +2,13 @@
 # `make package-windows`: the release archive of the Windows programs,
 #
 #   qinghejian-<version>-windows.zip
-#     x64/  qinghejian.exe, qinghejian-convert.exe   for 64-bit Windows
-#     x86/  qinghejian.exe, qinghejian-convert.exe   for 32-bit Windows
-#     LICENSE
-#     使用说明.txt   which folder to use, and how: UTF-8 with a BOM and CRLF,
-#                   as Notepad on Windows 7 wants it
+#     qinghejian-<version>-windows/   one folder, so that "extract here"
+#                                     leaves one thing behind
+#       x64/  qinghejian.exe, qinghejian-convert.exe   for 64-bit Windows
+#       x86/  qinghejian.exe, qinghejian-convert.exe   for 32-bit Windows
+#       LICENSE
+#       使用说明.txt   which folder to use, and how: UTF-8 with a BOM and
+#                     CRLF, as Notepad on Windows 7 wants it
 #
 #   package-windows.sh X64_BUILD X86_BUILD OUT_DIR   prints the archive's path
 set -euo pipefail
@@ -33,15 +35,15 @@ archive=$(realpath "$out")/qinghejian-$version-windows.zip
 # Python's zipfile marks the Chinese name as UTF-8 (bit 11), which Windows
 # and every archiver read; the times are the release day's, so the same
 # build makes the same archive.
-/usr/bin/python3 - "$stage" "$archive" "$(sed -n 's/^set(QHJ_RELEASE_DATE "\(.*\)")$/\1/p' "$x64/build-info.cmake")" <<'PY'
+/usr/bin/python3 - "$stage" "$archive" "qinghejian-$version-windows" "$(sed -n 's/^set(QHJ_RELEASE_DATE "\(.*\)")$/\1/p' "$x64/build-info.cmake")" <<'PY'
 import sys, zipfile
-stage, archive, date = sys.argv[1:]
+stage, archive, folder, date = sys.argv[1:]
 stamp = tuple(int(part) for part in date.split("-")) + (0, 0, 0)
 names = ["LICENSE", "使用说明.txt"] + [f"{arch}/{program}.exe" for arch in ("x64", "x86")
                                       for program in ("qinghejian", "qinghejian-convert")]
 with zipfile.ZipFile(archive, "w") as out:
     for name in names:
-        info = zipfile.ZipInfo(name, stamp)
+        info = zipfile.ZipInfo(f"{folder}/{name}", stamp)
         info.compress_type = zipfile.ZIP_DEFLATED
         info.external_attr = 0o644 << 16
         with open(f"{stage}/{name}", "rb") as data:

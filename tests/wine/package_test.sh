@@ -9,9 +9,11 @@ trap 'rm -rf "$work"' EXIT
 
 archive=$(bash "$QHJ_SOURCE_DIR/scripts/package-windows.sh" "$QHJ_X64_BUILD" "$QHJ_X86_BUILD" "$work")
 check_eq "the archive's name" "$(basename "$archive")" "qinghejian-$QHJ_VERSION-windows.zip"
-check "unzip opens it" unzip -q "$archive" -d "$work/open"
-check_eq "it holds the two folders, the licence and the usage note" \
-    "$(cd "$work/open" && find . -type f | sort | tr '\n' ' ')" \
+check "unzip opens it" unzip -q "$archive" -d "$work/unzipped"
+check_eq "it holds one folder" "$(ls "$work/unzipped")" "qinghejian-$QHJ_VERSION-windows"
+ln -s "$work/unzipped/qinghejian-$QHJ_VERSION-windows" "$work/open"
+check_eq "the folder holds the two folders, the licence and the usage note" \
+    "$(cd "$work/open/" && find . -type f | sort | tr '\n' ' ')" \
     "./LICENSE ./x64/qinghejian-convert.exe ./x64/qinghejian.exe ./x86/qinghejian-convert.exe ./x86/qinghejian.exe ./使用说明.txt "
 for arch in x64 x86; do
     for program in qinghejian qinghejian-convert; do
