@@ -15,13 +15,14 @@ results=$1
 shift
 rm -rf "$results"
 mkdir -p "$results"
+results=$(realpath "$results")
 
 suites=()
 unfinished=()
 for target in "$@"; do
     suite=${target#test-}
     suites+=("$suite")
-    if ! make --no-print-directory "$target"; then
+    if ! make --no-print-directory RESULTS="$results" "$target"; then
         unfinished+=("$suite")
     fi
 done
