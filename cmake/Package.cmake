@@ -28,36 +28,8 @@ License: Expat
  ${terms}
 ")
 
-# changelog.gz: one entry, this version, on its release day at noon in
-# China; Debian wants the day of the week with it (RFC 5322), found here
-# with Zeller's congruence.
-string(REPLACE "-" ";" ymd ${QHJ_RELEASE_DATE})
-list(GET ymd 0 year)
-list(GET ymd 1 month)
-list(GET ymd 2 day)
-math(EXPR month "${month}")
-math(EXPR day "${day}")
-set(y ${year})
-set(m ${month})
-if(m LESS 3)
-    math(EXPR m "${m} + 12")
-    math(EXPR y "${y} - 1")
-endif()
-math(EXPR weekday "(${day} + (13 * (${m} + 1)) / 5 + ${y} + ${y} / 4 - ${y} / 100 + ${y} / 400) % 7")
-set(day_names Sat Sun Mon Tue Wed Thu Fri)
-set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
-list(GET day_names ${weekday} day_name)
-math(EXPR month_index "${month} - 1")
-list(GET month_names ${month_index} month_name)
-list(GET ymd 2 two_digit_day)
-file(WRITE ${made}/changelog
-"${PROJECT_NAME} (${PROJECT_VERSION}) unstable; urgency=medium
-
-  * Release ${PROJECT_VERSION}: the window program qinghejian and the
-    command-line companion qinghejian-convert.
-
- -- ${QHJ_MAINTAINER}  ${day_name}, ${two_digit_day} ${month_name} ${year} 12:00:00 +0800
-")
+# changelog.gz: the release history.
+qhj_debian_changelog(${made}/changelog)
 add_custom_command(OUTPUT ${made}/changelog.gz
     COMMAND ${QHJ_GZIP} -9n -k -f ${made}/changelog
     DEPENDS ${made}/changelog

@@ -7,8 +7,9 @@
 #       x64/  qinghejian.exe, qinghejian-convert.exe   for 64-bit Windows
 #       x86/  qinghejian.exe, qinghejian-convert.exe   for 32-bit Windows
 #       LICENSE
-#       使用说明.txt   which folder to use, and how: UTF-8 with a BOM and
-#                     CRLF, as Notepad on Windows 7 wants it
+#       使用说明.txt   which folder to use, and how, and the release
+#                     history: UTF-8 with a BOM and CRLF, as Notepad on
+#                     Windows 7 wants it
 #
 #   package-windows.sh X64_BUILD X86_BUILD OUT_DIR   prints the archive's path
 set -euo pipefail
@@ -25,9 +26,15 @@ for arch in x64 x86; do
     cp "$bin/qinghejian.exe" "$bin/qinghejian-convert.exe" "$stage/$arch/"
 done
 sed 's/$/\r/' "$here/LICENSE" >"$stage/LICENSE"
+# The release history ends the note, as the build wrote it from
+# docs/releases.txt.
 {
     printf '\xEF\xBB\xBF'
-    sed "s/@VERSION@/$version/; s/\$/\r/" "$here/docs/windows_usage.txt.in"
+    {
+        sed "s/@VERSION@/$version/" "$here/docs/windows_usage.txt.in"
+        printf '\n版本历史\n'
+        sed 's/^/  /' "$x64/release-notes.txt"
+    } | sed 's/$/\r/'
 } >"$stage/使用说明.txt"
 
 mkdir -p "$out"

@@ -31,5 +31,6 @@ check "使用说明.txt has Windows line ends" test "$(grep -c $'\r$' "$note")" 
 check "使用说明.txt names both folders" grep -q 'x86' "$note"
 check "使用说明.txt says nothing needs installing" grep -q '不需要安装' "$note"
 check "使用说明.txt shows the console companion" grep -q 'qinghejian-convert --help' "$note"
+check "使用说明.txt ends with the release history" grep -q "^  $QHJ_VERSION（" "$note"
 check "LICENSE is the MIT licence of 墨桐青岚电脑" grep -q 'Copyright (c) 2026 墨桐青岚电脑' "$work/open/LICENSE"
 finish

@@ -65,6 +65,12 @@ for word in 大写 金额 人民币 支票 发票 cheque; do
         bash -c 'grep -q "<keyword[^>]*>$1</keyword>" "$2" && grep -q "^Keywords=.*$1;" "$3"' _ \
         "$word" "$metainfo" "$share/applications/$app_id.desktop"
 done
+# The release history, written once in docs/releases.txt, in both.
+version=$(dpkg-deb -f "$deb" Version)
+check "the changelog's first entry is this version" \
+    bash -c 'zcat "$1" | head -n 1 | grep -q "^qinghejian ($2) "' _ "$share/doc/qinghejian/changelog.gz" "$version"
+check "AppStream's first release is this version, described" \
+    bash -c 'grep -A2 "<release " "$1" | head -n 3 | grep -q "<description>" && grep -m1 "<release " "$1" | grep -q "version=\"$2\""' _ "$metainfo" "$version"
 for binary in qinghejian qinghejian-convert; do
     check "AppStream provides $binary" grep -q "<binary>$binary</binary>" "$metainfo"
 done
