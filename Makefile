@@ -2,7 +2,7 @@
 # Each installs what is missing first: `make run` only what building and
 # opening the window takes, `make test` everything the tests use as well.
 
-.PHONY: run test bench format package deps-run deps-test build test-linux test-asan test-fuzz \
+.PHONY: run test bench format package release check-release deps-run deps-test build test-linux test-asan test-fuzz \
 	build-windows test-windows package-windows
 
 deps-run:
@@ -45,6 +45,17 @@ test-fuzz: deps-test
 # Lays the C++ sources out as .clang-format says; `make test` checks it.
 format: deps-test
 	@scripts/format.sh
+
+# Everything a release publishes, in build/release/: the .deb, the Windows
+# archive, the source tarball and their checksums, the same bytes from any
+# checkout of the same commit (scripts/release.sh).
+release: deps-test
+	@scripts/release.sh
+
+# Builds the release twice, from two fresh clones in two folders one after
+# the other, and compares every file (scripts/check-release.sh).
+check-release: deps-test
+	@scripts/check-release.sh
 
 # The .deb, from the tested build, in build/packages/.
 package: deps-test

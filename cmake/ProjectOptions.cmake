@@ -12,6 +12,12 @@ else()
     target_compile_options(qhj_options INTERFACE
         -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
         -finput-charset=UTF-8 -fexec-charset=UTF-8)
+    # Where the tree was checked out and built leaves no trace in the
+    # programs (debug info, __FILE__, the build id hashed over both), so
+    # that two folders build the same bytes.
+    target_compile_options(qhj_options INTERFACE
+        -ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+        -ffile-prefix-map=${PROJECT_BINARY_DIR}=build)
     if(QHJ_WARNINGS_AS_ERRORS)
         target_compile_options(qhj_options INTERFACE -Werror)
     endif()

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# `make check-release`: is the release reproducible? Two fresh clones of
+# this commit, in two folders, each make it (scripts/release.sh), one after
+# the other, the second in another time zone and with another umask; every
+# file of build/release/ must be the same bytes in both.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+source tests/e2e/harness/checks.sh
+work=$(mktemp -d "${TMPDIR:-/tmp}/qhj-check-release.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+build() {
+    local folder=$1
+    shift
+    git clone -q . "$folder" || return 1
+    (cd "$folder" && "$@" scripts/release.sh) >"$folder.log" 2>&1 || {
+        sed 's/^/  | /' "$folder.log"
+        return 1
+    }
+}
+build "$work/first" env || give_up "the first clone makes the release"
+pass "the first clone makes the release"
+build "$work/second-elsewhere" env TZ=Pacific/Kiritimati sh -c 'umask 077 && exec "$0"' \
+    || give_up "the second clone makes the release"
+pass "the second clone, elsewhere, later, makes the release"
+
+first=$work/first/build/release
+second=$work/second-elsewhere/build/release
+check_eq "both made the same files" "$(ls "$first")" "$(ls "$second")"
+for file in "$first"/*; do
+    name=$(basename "$file")
+    echo "$(stat -c %s "$file") bytes  $(sha256sum <"$file" | cut -d' ' -f1)  $name"
+    check "$name is the same bytes in both" cmp "$file" "$second/$name"
+done
+finish
