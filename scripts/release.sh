@@ -30,14 +30,10 @@ release=build/release
 rm -rf "$release"
 mkdir -p "$release"
 
-cmake --preset linux
-cmake --build --preset linux --target package
+# The .deb and both Windows builds, as `make package` and `make
+# build-windows` make them.
+make --no-print-directory package build-windows
 cp build/packages/qinghejian_*_amd64.deb "$release/"
-
-cmake --preset windows
-cmake --build --preset windows
-cmake --preset windows-x86
-cmake --build --preset windows-x86
 scripts/package-windows.sh build-windows build-windows-x86 "$release" >/dev/null
 
 version=$(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' build/build-info.cmake)
