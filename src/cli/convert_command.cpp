@@ -120,6 +120,16 @@ public:
         m_task.item(text);
     }
 
+    // The figures and capitals of --check given as two arguments.
+    void pair(const Argument& figures, const Argument& capitals)
+    {
+        m_notices.setLine(++m_number);
+        if (figures.valid && capitals.valid)
+            static_cast<CheckTask&>(m_task).pair(figures.text, capitals.text);
+        else
+            m_task.item(std::nullopt);
+    }
+
     // Each line of `source`, or each row of it as a table; false when
     // reading it failed.
     bool source(ByteSource& source) { return m_options.csv ? table(source) : lines(source); }
@@ -168,7 +178,7 @@ private:
         if (m_options.header && reader.next(fields)) {
             decodeRow();
             for (std::u16string& name : texts)
-                header.push_back(std::u16string(trimmedBlanks(name)));
+                header.push_back(std::u16string(conversion::trimmedBlanks(name)));
         }
         const std::optional<std::size_t> figures = columnIndex(m_options.figuresColumn, header);
         const std::optional<std::size_t> capitals = columnIndex(m_options.capitalsColumn, header);
@@ -189,15 +199,6 @@ private:
         return true;
     }
 
-    static std::u16string_view trimmedBlanks(std::u16string_view text)
-    {
-        while (!text.empty() && conversion::isBlank(text.front()))
-            text.remove_prefix(1);
-        while (!text.empty() && conversion::isBlank(text.back()))
-            text.remove_suffix(1);
-        return text;
-    }
-
     const Options& m_options;
     ItemTask& m_task;
     LineNotices& m_notices;
@@ -213,20 +214,16 @@ bool runItems(const Options& options, ItemTask& task, LineNotices& notices, Byte
               BufferedOutput& out, BufferedOutput& err, std::size_t lineCapacity, FileOpener openFile)
 {
     Items items(options, task, notices, out, err, lineCapacity);
-    if (options.job == Job::kCheck && !options.csv && options.texts == 2) {
-        // The two arguments are one pair; files and "-" give lines of pairs.
-        std::vector<const Argument*> pair;
+    // With --check, the two arguments are one pair, checked first; files
+    // and "-" give lines of pairs.
+    const bool textsArePair = options.job == Job::kCheck && options.texts == 2;
+    if (textsArePair) {
+        std::vector<const Argument*> texts;
         for (const Input& in : options.inputs) {
             if (in.kind == Input::Kind::kText)
-                pair.push_back(in.arg);
+                texts.push_back(in.arg);
         }
-        notices.setLine(1);
-        if (pair[0]->valid && pair[1]->valid)
-            static_cast<CheckTask&>(task).pair(pair[0]->text, pair[1]->text);
-        else
-            task.item(std::nullopt);
-        if (options.inputs.size() == 2)
-            return true;
+        items.pair(*texts[0], *texts[1]);
     }
     if (options.job == Job::kDate && options.inputs.empty()) {
         notices.setLine(1);
@@ -241,7 +238,7 @@ bool runItems(const Options& options, ItemTask& task, LineNotices& notices, Byte
             break;
         switch (in.kind) {
         case Input::Kind::kText:
-            if (!(options.job == Job::kCheck && options.texts == 2))
+            if (!textsArePair)
                 items.text(textOf(*in.arg));
             break;
         case Input::Kind::kStandardInput:

@@ -17,15 +17,6 @@ constexpr std::u16string_view kNotText = u"不是UTF-8文字，无法识别";
 constexpr std::u16string_view kTooLong = u"这一行太长，无法识别";
 constexpr std::u16string_view kDateFormat = u"日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD";
 
-std::u16string_view trimmed(std::u16string_view text)
-{
-    while (!text.empty() && conversion::isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && conversion::isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool isAsciiDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
@@ -62,18 +53,13 @@ struct Date {
 // YYYYMMDD, or the year, month and day with "-", "/" or 年月日 between.
 std::optional<Date> parseDate(std::u16string_view text)
 {
-    text = trimmed(text);
+    text = conversion::trimmedBlanks(text);
     Date date;
     if (text.size() == 8 && std::all_of(text.begin(), text.end(), isAsciiDigit)) {
-        const auto number = [text](std::size_t from, std::size_t count) {
-            int value = 0;
-            for (std::size_t i = from; i < from + count; ++i)
-                value = value * 10 + (text[i] - u'0');
-            return value;
-        };
-        date.year = number(0, 4);
-        date.month = number(4, 2);
-        date.day = number(6, 2);
+        std::u16string_view year = text.substr(0, 4), month = text.substr(4, 2), day = text.substr(6);
+        date.year = takeNumber(year, 4, 4);
+        date.month = takeNumber(month, 2, 2);
+        date.day = takeNumber(day, 2, 2);
         return date;
     }
     date.year = takeNumber(text, 4, 4);
@@ -194,11 +180,11 @@ void CheckTask::item(std::optional<std::u16string_view> text)
         unreadable(kNotText);
         return;
     }
-    const std::u16string_view line = trimmed(*text);
+    const std::u16string_view line = conversion::trimmedBlanks(*text);
     std::size_t gap = 0;
     while (gap < line.size() && !conversion::isBlank(line[gap]))
         ++gap;
-    pair(line.substr(0, gap), trimmed(line.substr(gap)));
+    pair(line.substr(0, gap), conversion::trimmedBlanks(line.substr(gap)));
 }
 
 void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)

@@ -1,5 +1,7 @@
 #include "conversion/amount.h"
 
+#include <charconv>
+
 namespace qhj::conversion {
 
 Amount amountOf(const CheckedAmount& checked)
@@ -14,36 +16,12 @@ Amount amountOf(const CheckedAmount& checked)
     return amount;
 }
 
-namespace {
-
-void appendNumber(std::u16string& text, std::uint64_t value)
-{
-    char16_t digits[20];
-    std::size_t n = 0;
-    do {
-        digits[n++] = static_cast<char16_t>(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (n > 0)
-        text += digits[--n];
-}
-
-} // namespace
-
 std::size_t writeFigures(const Amount& amount, char* out)
 {
     char* at = out;
     if (amount.negative)
         *at++ = '-';
-    char digits[20];
-    std::size_t n = 0;
-    std::uint64_t rest = amount.yuan;
-    do {
-        digits[n++] = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    while (n > 0)
-        *at++ = digits[--n];
+    at = std::to_chars(at, out + kMaxFiguresLength, amount.yuan).ptr;
     *at++ = '.';
     *at++ = static_cast<char>('0' + amount.jiao);
     *at++ = static_cast<char>('0' + amount.fen);
@@ -59,8 +37,10 @@ std::u16string figuresText(const Amount& amount)
 
 std::u16string positionText(std::size_t position)
 {
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, position).ptr;
     std::u16string text = u"第";
-    appendNumber(text, position);
+    text.append(static_cast<char*>(digits), end);
     text += u"个字符：";
     return text;
 }

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace qhj::conversion {
 
@@ -26,6 +27,16 @@ constexpr bool isBlank(char16_t c)
     // Most characters tested are digits or capitals: one comparison sends
     // them to the last test.
     return c <= u' ' ? c == u' ' || c == u'\t' : c == u'\u3000';
+}
+
+// `text` without the blanks around it.
+constexpr std::u16string_view trimmedBlanks(std::u16string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // The value of an amount that has passed checkAmount.

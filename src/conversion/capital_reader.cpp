@@ -126,12 +126,10 @@ std::size_t Reader::skipPrefix(std::size_t i, std::size_t end)
 
 CapitalReading Reader::read()
 {
-    std::size_t i = 0;
-    m_end = m_text.size();
-    while (i < m_end && isBlank(m_text[i]))
-        ++i;
-    while (m_end > i && isBlank(m_text[m_end - 1]))
-        --m_end;
+    // Positions count in the text as given, blanks included.
+    const std::u16string_view body = trimmedBlanks(m_text);
+    std::size_t i = static_cast<std::size_t>(body.data() - m_text.data());
+    m_end = i + body.size();
     i = skipPrefix(i, m_end);
     // A local end: the member would be loaded again at every character.
     const std::size_t last = m_end;

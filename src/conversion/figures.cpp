@@ -71,12 +71,10 @@ FiguresReading Parser::misplaced(std::size_t index)
 
 FiguresReading Parser::read()
 {
-    std::size_t i = 0;
-    std::size_t end = m_text.size();
-    while (i < end && isBlank(m_text[i]))
-        ++i;
-    while (end > i && isBlank(m_text[end - 1]))
-        --end;
+    // Positions count in the text as given, blanks included.
+    const std::u16string_view body = trimmedBlanks(m_text);
+    std::size_t i = static_cast<std::size_t>(body.data() - m_text.data());
+    const std::size_t end = i + body.size();
 
     bool negative = false;
     bool currency = false;

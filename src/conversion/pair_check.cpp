@@ -2,7 +2,6 @@
 
 #include "conversion/figures.h"
 
-#include <algorithm>
 #include <bit>
 
 namespace qhj::conversion {
@@ -63,7 +62,7 @@ PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals)
     check.figures = read.amount;
     const CapitalReading reading = readCapitals(capitals);
     if (!reading.readable) {
-        check.capitalsMissing = std::all_of(capitals.begin(), capitals.end(), isBlank);
+        check.capitalsMissing = trimmedBlanks(capitals).empty();
         check.position = reading.position;
         check.reason = reading.reason;
         return check;
