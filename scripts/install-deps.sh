@@ -92,5 +92,7 @@ done
 
 echo "Installing from Debian: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-as_root apt-get update -q
+# A mirror caught mid-sync fails one index now and then; the install below
+# still works from the indexes that did arrive, and says so if it cannot.
+as_root apt-get update -q || as_root apt-get update -q || echo "Some package indexes did not update; installing from those that did"
 as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
