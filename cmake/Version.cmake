@@ -19,13 +19,18 @@ file(READ ${PROJECT_SOURCE_DIR}/LICENSE qhj_license)
 string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)" _ "${qhj_license}")
 set(QHJ_COPYRIGHT_HOLDER "${CMAKE_MATCH_1}")
 set(QHJ_COPYRIGHT "Copyright (c) ${QHJ_COPYRIGHT_HOLDER}")
+# QHJ_PUBLISHER, the maintainer's name without the address: the Windows
+# installers' publisher.
+string(REGEX REPLACE " *<.*" "" QHJ_PUBLISHER "${QHJ_MAINTAINER}")
 
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/build-info.cmake @ONLY CONTENT [[
-# Written by the build in this folder; tests/wine reads it.
+# Written by the build in this folder; tests/wine and the packaging scripts
+# read it.
 set(QHJ_VERSION "@PROJECT_VERSION@")
 set(QHJ_VERSION_DOTTED "@QHJ_VERSION_DOTTED@")
 set(QHJ_RELEASE_DATE "@QHJ_RELEASE_DATE@")
 set(QHJ_COPYRIGHT "@QHJ_COPYRIGHT@")
+set(QHJ_PUBLISHER "@QHJ_PUBLISHER@")
 set(QHJ_BUILD_BIN "@CMAKE_RUNTIME_OUTPUT_DIRECTORY@")
 set(QHJ_BUILD_PROCESSOR "@CMAKE_SYSTEM_PROCESSOR@")
 ]])

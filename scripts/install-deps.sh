@@ -5,7 +5,8 @@
 #                                  the window
 #   scripts/install-deps.sh test   that, and what `make test` adds: test
 #                                  frameworks, the tools that check the
-#                                  package, the Windows cross build and Wine
+#                                  package, the Windows cross build, its
+#                                  installers and Wine
 #
 # Does nothing when everything is there.
 set -euo pipefail
@@ -46,6 +47,8 @@ test_packages=(
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev python3 unzip
     # Wine to try them under, and the fonts Wine draws its own parts with
     wine wine64 fonts-wine
+    # the Windows installers, dated by the release rather than the clock
+    wixl msitools faketime
 )
 # 32-bit Wine, for the 32-bit programs, only where the kernel can run it:
 # elsewhere an installed wine32 is what Debian's wine starts first, and fails.

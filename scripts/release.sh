@@ -3,8 +3,10 @@
 #
 #   qinghejian_<version>_amd64.deb        the Debian package
 #   qinghejian-<version>-windows.zip      both Windows builds
+#   qinghejian-<version>-x64.msi          the installer for 64-bit Windows
+#   qinghejian-<version>-x86.msi          the installer for 32-bit Windows
 #   qinghejian-<version>.tar.gz           the sources
-#   SHA256SUMS                            the checksums of the three
+#   SHA256SUMS                            the checksums of the others
 #
 # Two checkouts of the same commit, in any folders and at any time, make
 # the same bytes: SOURCE_DATE_EPOCH is the last commit's time (in an
@@ -35,6 +37,9 @@ mkdir -p "$release"
 make --no-print-directory package build-windows
 cp build/packages/qinghejian_*_amd64.deb "$release/"
 scripts/package-windows.sh build-windows build-windows-x86 "$release" >/dev/null
+for build in build-windows build-windows-x86; do
+    scripts/package-msi.sh "$build" "$release" >/dev/null
+done
 
 version=$(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' build/build-info.cmake)
 name=qinghejian-$version
@@ -46,6 +51,6 @@ echo "$SOURCE_DATE_EPOCH" >"$stage/$name/SOURCE_DATE_EPOCH"
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
     --mode=u+rw,go+rX,go-w --format=gnu -C "$stage" -cf - "$name" | gzip -9n >"$release/$name.tar.gz"
 
-(cd "$release" && sha256sum -- *.deb *.zip *.tar.gz >SHA256SUMS)
+(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tar.gz >SHA256SUMS)
 ls -l "$release"
 cat "$release/SHA256SUMS"

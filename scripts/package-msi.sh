@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# The Windows installer of one build, made with Debian's wixl:
+#
+#   package-msi.sh BUILD OUT_DIR     prints the path of
+#                                    OUT_DIR/qinghejian-<version>-<x64|x86>.msi
+#
+# It installs both programs and the licence in Program Files\Qinghejian, a
+# Start-menu shortcut 青禾笺, and an Add/Remove Programs entry; a newer one
+# replaces it. QHJ_MSI_VERSION stands in for the build's version, so that
+# the tests can make an older installer of the same build.
+#
+# Two things of wixl's are set right here:
+#   - The names. wixl leaves the database's code page neutral and writes
+#     its strings in the ANSI code page of the language WINDOWS_LANGUAGE
+#     names; Windows then reads them in its own. Both steps run with zh_CN,
+#     which writes them in code page 936, and the database is then marked
+#     936 (the _ForceCodepage table), so that every Windows reads 青禾笺.
+#   - The same bytes from the same build. wixl stamps the time and a random
+#     package code: the time is SOURCE_DATE_EPOCH, under faketime, and the
+#     package code is derived from what goes in. The cabinet keeps the
+#     files' times, so those are SOURCE_DATE_EPOCH as well.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$1 out=$2
+
+info() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/build-info.cmake"; }
+version=${QHJ_MSI_VERSION:-$(info QHJ_VERSION)}
+publisher=$(info QHJ_PUBLISHER)
+[ -n "$version" ] && [ -n "$publisher" ] || { echo "no version or publisher in $build/build-info.cmake" >&2; exit 1; }
+case $(info QHJ_BUILD_PROCESSOR) in
+x86_64) arch=x64 platform=x64 program_files=ProgramFiles64Folder upgrade_code=64E7DEE2-9014-4597-97C2-A630FEBC5112 ;;
+*) arch=x86 platform=Intel program_files=ProgramFilesFolder upgrade_code=630EBF44-E567-4F84-A9BA-FC629BB95A9F ;;
+esac
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$here" log -1 --format=%ct 2>/dev/null || cat "$here/SOURCE_DATE_EPOCH")
+fi
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cp "$build/bin/qinghejian.exe" "$build/bin/qinghejian-convert.exe" "$build/icon/qinghejian.ico" "$stage/"
+sed 's/$/\r/' "$here/LICENSE" >"$stage/LICENSE.txt"
+touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
+
+# The product code changes with each version, as an upgrade needs; the
+# components' stay, as Windows Installer asks; the package code changes
+# whenever anything in the package does.
+uuid() { python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' "$upgrade_code" "$1"; }
+contents=$(cd "$stage" && cat "$here/src/app/win32/installer/qinghejian.wxs.in" ./* | sha256sum | cut -c1-64)
+sed -e "s/@VERSION@/$version/g" -e "s/@PUBLISHER@/$publisher/g" -e "s/@PROGRAM_FILES@/$program_files/" \
+    -e "s/@UPGRADE_CODE@/$upgrade_code/" -e "s/@PRODUCT_CODE@/$(uuid "product $version")/" \
+    -e "s/@WINDOW_GUID@/$(uuid window)/" -e "s/@COMPANION_GUID@/$(uuid companion)/" \
+    -e "s/@LICENCE_GUID@/$(uuid licence)/" \
+    "$here/src/app/win32/installer/qinghejian.wxs.in" >"$stage/qinghejian.wxs"
+printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$stage/_ForceCodepage.idt"
+
+mkdir -p "$out"
+msi=$(realpath "$out")/qinghejian-$version-$arch.msi
+rm -f "$msi"
+at_release_time() { TZ=UTC LC_ALL=C.UTF-8 WINDOWS_LANGUAGE=zh_CN faketime "@$SOURCE_DATE_EPOCH" "$@"; }
+# wixl's notes on what it does not implement are no news.
+(cd "$stage" && at_release_time wixl --arch "$arch" -o "$msi" qinghejian.wxs 2>&1 | { grep -v 'unimplemented' >&2 || true; })
+[ -f "$msi" ] || { echo "wixl made no installer" >&2; exit 1; }
+(cd "$stage" && at_release_time msibuild "$msi" -i _ForceCodepage.idt)
+at_release_time msibuild "$msi" -s "青禾笺 $version" "$publisher" "$platform;2052" "{$(uuid "package $contents")}"
+echo "$msi"
