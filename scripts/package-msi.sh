@@ -28,8 +28,8 @@ version=${QHJ_MSI_VERSION:-$(info QHJ_VERSION)}
 publisher=$(info QHJ_PUBLISHER)
 [ -n "$version" ] && [ -n "$publisher" ] || { echo "no version or publisher in $build/build-info.cmake" >&2; exit 1; }
 case $(info QHJ_BUILD_PROCESSOR) in
-x86_64) arch=x64 platform=x64 program_files=ProgramFiles64Folder upgrade_code=64E7DEE2-9014-4597-97C2-A630FEBC5112 ;;
-*) arch=x86 platform=Intel program_files=ProgramFilesFolder upgrade_code=630EBF44-E567-4F84-A9BA-FC629BB95A9F ;;
+x86_64) arch=x64 platform=x64 win64=yes program_files=ProgramFiles64Folder upgrade_code=64E7DEE2-9014-4597-97C2-A630FEBC5112 ;;
+*) arch=x86 platform=Intel win64=no program_files=ProgramFilesFolder upgrade_code=630EBF44-E567-4F84-A9BA-FC629BB95A9F ;;
 esac
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     SOURCE_DATE_EPOCH=$(git -C "$here" log -1 --format=%ct 2>/dev/null || cat "$here/SOURCE_DATE_EPOCH")
@@ -46,7 +46,7 @@ touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 # whenever anything in the package does.
 uuid() { python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' "$upgrade_code" "$1"; }
 contents=$(cd "$stage" && cat "$here/src/app/win32/installer/qinghejian.wxs.in" ./* | sha256sum | cut -c1-64)
-sed -e "s/@VERSION@/$version/g" -e "s/@PUBLISHER@/$publisher/g" -e "s/@PROGRAM_FILES@/$program_files/" \
+sed -e "s/@VERSION@/$version/g" -e "s/@PUBLISHER@/$publisher/g" -e "s/@PROGRAM_FILES@/$program_files/" -e "s/@WIN64@/$win64/g" \
     -e "s/@UPGRADE_CODE@/$upgrade_code/" -e "s/@PRODUCT_CODE@/$(uuid "product $version")/" \
     -e "s/@WINDOW_GUID@/$(uuid window)/" -e "s/@COMPANION_GUID@/$(uuid companion)/" \
     -e "s/@LICENCE_GUID@/$(uuid licence)/" \

@@ -60,6 +60,7 @@ check_eq "... and its version" "$(grep '^"DisplayVersion"=' <<<"$entry")" "\"Dis
 # product's own key, not from the uninstall entry.
 check "... and its icon" grep -qF "\"ProductIcon\"=\"C:\\\\windows\\\\Installer\\\\$new_code\\\\qinghejian.ico\"" "$WINEPREFIX/system.reg"
 check "... which is ours" cmp -s "$drive_c/windows/Installer/$new_code/qinghejian.ico" "$build/icon/qinghejian.ico"
+check "... also where other lists look for it" grep -qF '"DisplayIcon"="C:\\Program Files' <<<"$entry"
 for program in qinghejian.exe qinghejian-convert.exe; do
     check "$program is installed" cmp -s "$installed/$program" "$QHJ_WINDOWS_BIN/$program"
 done
