@@ -56,7 +56,11 @@ against capitals and writes a cheque's date in capitals.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-arphic-uming")
+# AR PL UMing first: where neither face is installed, as on a GNOME or Xfce
+# desktop in English, it adds 20 MiB (7 MiB to download) against Noto CJK's
+# 88 MiB (53 MiB); the window shows every character in either, and asks for
+# Noto Serif CJK first wherever it is installed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

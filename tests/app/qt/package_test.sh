@@ -45,7 +45,7 @@ done
 control=$(dpkg-deb -f "$deb")
 check "the package has the build's version, $(dpkg-deb -f "$deb" Version)" \
     grep -qx "Version: $(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' "$build/build-info.cmake")" <<<"$control"
-check "a Song face, Noto's first" grep -q '^Depends: fonts-noto-cjk | fonts-arphic-uming' <<<"$control"
+check "a Song face, the lighter one first" grep -q '^Depends: fonts-arphic-uming | fonts-noto-cjk' <<<"$control"
 check "Wayland's platform plugin recommended" grep -qx 'Recommends: qt6-wayland' <<<"$control"
 check "the copyright file is DEP-5, MIT (Expat)" \
     grep -q '^License: Expat' "$share/doc/qinghejian/copyright"
