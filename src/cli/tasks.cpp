@@ -7,77 +7,12 @@
 #include "conversion/figures.h"
 #include "conversion/pair_check.h"
 
-#include <algorithm>
-
 namespace qhj::cli {
 
 namespace {
 
 constexpr std::u16string_view kNotText = u"不是UTF-8文字，无法识别";
 constexpr std::u16string_view kTooLong = u"这一行太长，无法识别";
-constexpr std::u16string_view kDateFormat = u"日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD";
-
-bool isAsciiDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-// A number of exactly `min` to `max` ASCII digits at the start of `text`,
-// taken off it; -1 when there is none.
-int takeNumber(std::u16string_view& text, std::size_t min, std::size_t max)
-{
-    std::size_t n = 0;
-    int value = 0;
-    while (n < text.size() && n < max && isAsciiDigit(text[n]))
-        value = value * 10 + (text[n++] - u'0');
-    if (n < min || (n < text.size() && isAsciiDigit(text[n])))
-        return -1;
-    text.remove_prefix(n);
-    return value;
-}
-
-bool take(std::u16string_view& text, char16_t c)
-{
-    if (text.empty() || text.front() != c)
-        return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-struct Date {
-    int year = -1;
-    int month = -1;
-    int day = -1;
-};
-
-// YYYYMMDD, or the year, month and day with "-", "/" or 年月日 between.
-std::optional<Date> parseDate(std::u16string_view text)
-{
-    text = conversion::trimmedBlanks(text);
-    Date date;
-    if (text.size() == 8 && std::all_of(text.begin(), text.end(), isAsciiDigit)) {
-        std::u16string_view year = text.substr(0, 4), month = text.substr(4, 2), day = text.substr(6);
-        date.year = takeNumber(year, 4, 4);
-        date.month = takeNumber(month, 2, 2);
-        date.day = takeNumber(day, 2, 2);
-        return date;
-    }
-    date.year = takeNumber(text, 4, 4);
-    if (date.year < 0 || text.empty())
-        return std::nullopt;
-    const char16_t first = text.front();
-    const bool chinese = first == u'年';
-    if (first != u'-' && first != u'/' && !chinese)
-        return std::nullopt;
-    text.remove_prefix(1);
-    date.month = takeNumber(text, 1, 2);
-    if (date.month < 0 || !take(text, chinese ? u'月' : first))
-        return std::nullopt;
-    date.day = takeNumber(text, 1, 2);
-    if (date.day < 0 || (chinese && !take(text, u'日')) || !text.empty())
-        return std::nullopt;
-    return date;
-}
 
 } // namespace
 
@@ -213,19 +148,16 @@ void CheckTask::longLine(const Line&)
 
 void DateTask::item(std::optional<std::u16string_view> text)
 {
-    const std::optional<Date> parsed = text ? parseDate(*text) : std::nullopt;
-    if (!parsed) {
-        m_notices.notice(kDateFormat);
-        failed();
-        m_out.endLine();
-        return;
-    }
-    date(parsed->year, parsed->month, parsed->day);
+    written(text ? conversion::writeChequeDate(*text) : conversion::ChequeDate{{}, conversion::kDateFormat});
 }
 
 void DateTask::date(int year, int month, int day)
 {
-    const conversion::ChequeDate written = conversion::writeChequeDate(year, month, day);
+    written(conversion::writeChequeDate(year, month, day));
+}
+
+void DateTask::written(const conversion::ChequeDate& written)
+{
     if (written.text.empty()) {
         m_notices.notice(written.error);
         failed();

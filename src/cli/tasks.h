@@ -5,6 +5,7 @@
 
 #include "cli/line_reader.h"
 #include "cli/output.h"
+#include "conversion/cheque_date.h"
 #include "conversion/standard_form.h"
 
 #include <cstddef>
@@ -105,6 +106,9 @@ public:
     using ItemTask::ItemTask;
     void item(std::optional<std::u16string_view> text) override;
     void date(int year, int month, int day);
+
+private:
+    void written(const conversion::ChequeDate& written);
 };
 
 } // namespace qhj::cli

@@ -1,8 +1,11 @@
 #include "conversion/cheque_date.h"
 
+#include "conversion/amount.h"
 #include "conversion/amount_conversion.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace qhj::conversion {
 
@@ -42,6 +45,68 @@ std::u16string guarded(int value, bool months)
     return text;
 }
 
+bool isAsciiDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// A number of exactly `min` to `max` ASCII digits at the start of `text`,
+// taken off it; -1 when there is none.
+int takeNumber(std::u16string_view& text, std::size_t min, std::size_t max)
+{
+    std::size_t n = 0;
+    int value = 0;
+    while (n < text.size() && n < max && isAsciiDigit(text[n]))
+        value = value * 10 + (text[n++] - u'0');
+    if (n < min || (n < text.size() && isAsciiDigit(text[n])))
+        return -1;
+    text.remove_prefix(n);
+    return value;
+}
+
+bool take(std::u16string_view& text, char16_t c)
+{
+    if (text.empty() || text.front() != c)
+        return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+struct Date {
+    int year = -1;
+    int month = -1;
+    int day = -1;
+};
+
+// YYYYMMDD, or the year, month and day with "-", "/" or 年月日 between.
+std::optional<Date> readDate(std::u16string_view text)
+{
+    text = trimmedBlanks(text);
+    Date date;
+    if (text.size() == 8 && std::all_of(text.begin(), text.end(), isAsciiDigit)) {
+        std::u16string_view year = text.substr(0, 4), month = text.substr(4, 2), day = text.substr(6);
+        date.year = takeNumber(year, 4, 4);
+        date.month = takeNumber(month, 2, 2);
+        date.day = takeNumber(day, 2, 2);
+        return date;
+    }
+    date.year = takeNumber(text, 4, 4);
+    if (date.year < 0 || text.empty())
+        return std::nullopt;
+    const char16_t first = text.front();
+    const bool chinese = first == u'年';
+    if (first != u'-' && first != u'/' && !chinese)
+        return std::nullopt;
+    text.remove_prefix(1);
+    date.month = takeNumber(text, 1, 2);
+    if (date.month < 0 || !take(text, chinese ? u'月' : first))
+        return std::nullopt;
+    date.day = takeNumber(text, 1, 2);
+    if (date.day < 0 || (chinese && !take(text, u'日')) || !text.empty())
+        return std::nullopt;
+    return date;
+}
+
 } // namespace
 
 ChequeDate writeChequeDate(int year, int month, int day)
@@ -66,6 +131,12 @@ ChequeDate writeChequeDate(int year, int month, int day)
     date.text += guarded(day, false);
     date.text += u"日";
     return date;
+}
+
+ChequeDate writeChequeDate(std::u16string_view text)
+{
+    const std::optional<Date> date = readDate(text);
+    return date ? writeChequeDate(date->year, date->month, date->day) : ChequeDate{{}, kDateFormat};
 }
 
 } // namespace qhj::conversion

@@ -23,4 +23,11 @@ constexpr bool isLeapYear(int year)
 // 0) gives no text and an error.
 ChequeDate writeChequeDate(int year, int month, int day);
 
+inline constexpr std::u16string_view kDateFormat =
+    u"日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD";
+
+// The date as people type it: 2026-10-20, 2026/10/20, 2026年10月20日 or
+// 20261020, with blanks around it; any other text gives kDateFormat.
+ChequeDate writeChequeDate(std::u16string_view text);
+
 } // namespace qhj::conversion

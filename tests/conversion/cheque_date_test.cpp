@@ -55,5 +55,35 @@ TEST(ChequeDateTable, WritesEveryMonthAndTheGuardedDays)
     }
 }
 
+TEST(ChequeDateTable, ReadsTheDateAsPeopleTypeIt)
+{
+    struct Case {
+        std::u16string_view text;
+        std::u16string_view written; // empty: refused with kDateFormat
+    };
+    const Case table[] = {
+        {u"2026-10-20", u"贰零贰陆年零壹拾月零贰拾日"},
+        {u" 2026/1/9\t", u"贰零贰陆年零壹月零玖日"},
+        {u"2026年10月20日", u"贰零贰陆年零壹拾月零贰拾日"},
+        {u"20261020", u"贰零贰陆年零壹拾月零贰拾日"},
+        {u"2026-10/20", u""},
+        {u"2026年10-20日", u""},
+        {u"2026-100-20", u""},
+        {u"26-10-20", u""},
+        {u"2026-10-20x", u""},
+        {u"2026102", u""},
+        {u"", u""},
+    };
+    for (const Case& c : table) {
+        SCOPED_TRACE(toUtf8(c.text));
+        const ChequeDate date = writeChequeDate(c.text);
+        EXPECT_EQ(toUtf8(date.text), toUtf8(c.written));
+        if (c.written.empty()) {
+            EXPECT_EQ(toUtf8(date.error), toUtf8(kDateFormat));
+        }
+    }
+    EXPECT_EQ(toUtf8(writeChequeDate(u"2026-02-30").error), toUtf8(writeChequeDate(2026, 2, 30).error));
+}
+
 } // namespace
 } // namespace qhj::conversion
