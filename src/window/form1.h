@@ -27,6 +27,12 @@ inline constexpr int kNormalWeight = 400;
 inline constexpr FontSpec kSong12{u"宋体", 120, kGb2312Charset, kNormalWeight};
 inline constexpr FontSpec kSong10_5{u"宋体", 105, kGb2312Charset, kNormalWeight};
 
+// Where 宋体 is missing, as on every machine but Windows: the same face
+// under its Latin name, then the Song faces other systems ship (Linux,
+// Android, macOS), in that order.
+inline constexpr std::array<std::u16string_view, 5> kSongFallbacks = {
+    u"SimSun", u"Noto Serif CJK SC", u"Source Han Serif SC", u"AR PL UMing CN", u"Songti SC"};
+
 struct ControlSpec {
     std::string_view name;
     ControlKind kind;

@@ -52,9 +52,9 @@ QIcon programIcon()
 QStringList fontFamilies(std::u16string_view family)
 {
     QStringList families{toQString(family)};
-    for (const char* fallback : {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}) {
-        if (!families.contains(QLatin1String(fallback)))
-            families << QLatin1String(fallback);
+    for (const std::u16string_view fallback : window::kSongFallbacks) {
+        if (!families.contains(toQString(fallback)))
+            families << toQString(fallback);
     }
     return families;
 }

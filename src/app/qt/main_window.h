@@ -17,9 +17,8 @@ class QLineEdit;
 
 namespace qhj::app::qt {
 
-// "宋体" is asked for first; no Linux machine has it, so the list goes on to
-// the same face under its Latin name and then to Song-style faces Debian
-// ships (fonts-noto-cjk, fonts-arphic-uming).
+// "宋体" is asked for first; no Linux machine has it, so the list goes on
+// with window::kSongFallbacks (Debian ships Noto's and AR PL UMing).
 QStringList fontFamilies(std::u16string_view family);
 QFont controlFont(const window::FontSpec& entry);
 

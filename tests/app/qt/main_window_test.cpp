@@ -45,8 +45,12 @@ ShownBox shown(const qhj::testing::ExpectedNotice& notice)
 const ShownBox kFailure = shown(qhj::testing::kFailureNotice);
 const ShownBox kExtraDecimals = shown(qhj::testing::kExtraDecimalsNotice);
 const ShownBox kMorePoints = shown(qhj::testing::kMorePointsNotice);
-const QStringList kSongFamilies{QStringLiteral("宋体"), QStringLiteral("SimSun"),
-                                QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")};
+const QStringList kSongFamilies{QStringLiteral("宋体"),
+                                QStringLiteral("SimSun"),
+                                QStringLiteral("Noto Serif CJK SC"),
+                                QStringLiteral("Source Han Serif SC"),
+                                QStringLiteral("AR PL UMing CN"),
+                                QStringLiteral("Songti SC")};
 
 QString name(std::string_view text)
 {
