@@ -2,11 +2,14 @@
 # Each installs what is missing first: `make run` only what building and
 # opening the window takes, `make test` everything the tests use as well.
 
-.PHONY: run test bench format package release check-release deps-run deps-test build test-linux test-asan test-fuzz \
-	build-windows test-windows package-windows
+.PHONY: run test bench format package release check-release deps-run deps-web deps-test build test-linux test-asan \
+	test-fuzz build-windows test-windows package-windows web test-web
 
 deps-run:
 	@scripts/install-deps.sh run
+
+deps-web:
+	@scripts/install-deps.sh web
 
 deps-test:
 	@scripts/install-deps.sh test
@@ -25,7 +28,7 @@ run: build
 RESULTS := $(CURDIR)/build-results
 
 test: deps-test
-	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows
+	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows test-web
 
 test-linux: deps-test
 	cmake --preset linux
@@ -56,6 +59,22 @@ release: deps-test
 # the other, and compares every file (scripts/check-release.sh).
 check-release: deps-test
 	@scripts/check-release.sh
+
+# The web window, compiled with emscripten: the site in build-web/site/,
+# which opens from file:// and from any static server.
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+
+web: deps-web
+	$(WEB_ENV) cmake --preset web
+	$(WEB_ENV) cmake --build --preset web
+
+# The page in headless Chromium through the end-to-end scenarios (tests/web,
+# a CTest project of its own built with the host compiler).
+test-web: deps-test web
+	cmake -S tests/web -B build-web/tests -G Ninja -DQHJ_WEB_BUILD="$(CURDIR)/build-web"
+	cmake --build build-web/tests
+	ctest --test-dir build-web/tests --output-on-failure --no-tests=error \
+		--output-junit $(RESULTS)/web.xml
 
 # The .deb, from the tested build, in build/packages/.
 package: deps-test

@@ -33,7 +33,7 @@ endif()
 # fortified libc calls where the optimiser can check them, a read-only
 # relocation table bound at start, and position-independent executables.
 option(QHJ_HARDENING "Harden the Linux binaries as Debian builds them" ON)
-if(QHJ_HARDENING AND UNIX AND NOT QHJ_SANITIZERS)
+if(QHJ_HARDENING AND UNIX AND NOT EMSCRIPTEN AND NOT QHJ_SANITIZERS)
     target_compile_options(qhj_options INTERFACE
         -fstack-protector-strong -Wformat -Werror=format-security
         $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)

@@ -3,10 +3,12 @@
 #
 #   scripts/install-deps.sh run    what `make run` needs to build and open
 #                                  the window
-#   scripts/install-deps.sh test   that, and what `make test` adds: test
-#                                  frameworks, the tools that check the
+#   scripts/install-deps.sh web    what `make web` adds to that: the page
+#                                  and the npm package
+#   scripts/install-deps.sh test   all of that, and what `make test` adds:
+#                                  test frameworks, the tools that check the
 #                                  package, the Windows cross build, its
-#                                  installers and Wine
+#                                  installers, Wine and a browser
 #
 # Does nothing when everything is there.
 set -euo pipefail
@@ -49,6 +51,14 @@ test_packages=(
     wine wine64 fonts-wine
     # the Windows installers, dated by the release rather than the clock
     wixl msitools faketime
+    # the page, in a browser driven over its DevTools protocol
+    chromium
+)
+
+web_packages=(
+    # C++ to WebAssembly, and Node.js to write the page and pack and try
+    # the npm package
+    emscripten nodejs
 )
 # 32-bit Wine, for the 32-bit programs, only where the kernel can run it:
 # elsewhere an installed wine32 is what Debian's wine starts first, and fails.
@@ -57,8 +67,9 @@ i386_packages=(wine32:i386)
 source scripts/lib/i386.sh
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
+web) packages=("${run_packages[@]}" "${web_packages[@]}") ;;
 test)
-    packages=("${run_packages[@]}" "${test_packages[@]}")
+    packages=("${run_packages[@]}" "${web_packages[@]}" "${test_packages[@]}")
     if qhj_i386_runs "$PWD"; then
         packages+=("${i386_packages[@]}")
     else
@@ -66,7 +77,7 @@ test)
     fi
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|web|test" >&2
     exit 2
     ;;
 esac
@@ -84,6 +95,12 @@ as_root() {
 if [[ " ${packages[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     echo "Adding the i386 architecture for 32-bit Wine"
     as_root dpkg --add-architecture i386
+fi
+
+# Some machines carry a Node.js build that brings its own npm; Debian's npm
+# would clash with it.
+if [[ " ${packages[*]} " == *\ nodejs\ * ]] && ! command -v npm >/dev/null; then
+    packages+=(npm)
 fi
 
 missing=()

@@ -12,6 +12,10 @@ namespace qhj::runtime {
 // Shown by every message box that is given no title of its own.
 inline constexpr std::u16string_view kApplicationTitle = u"青禾笺";
 
+// The one button of every message box, where the toolkit does not name it
+// itself.
+inline constexpr std::u16string_view kOkCaption = u"确定";
+
 // Message box styles in use; the values are the classic MB_* numbers.
 enum class MsgBoxStyle : int {
     kOkOnly = 0,

@@ -59,7 +59,8 @@ int main()
     std::printf(" )\nFORM1_TAB_ORDER=(");
     for (const std::string_view name : qhj::window::tabOrder())
         std::printf(" %.*s", static_cast<int>(name.size()), name.data());
-    std::printf(" )\nFORM1_MENU_CAPTION=%s\nFORM1_MENU_ITEMS=(", quoted(Form1.menu.caption).c_str());
+    std::printf(" )\nFORM1_MENU_NAME=%s\nFORM1_MENU_CAPTION=%s\nFORM1_MENU_ITEMS=(",
+                quoted(Form1.menu.name).c_str(), quoted(Form1.menu.caption).c_str());
     for (const auto& item : Form1.menu.items)
         std::printf(" %.*s", static_cast<int>(item.name.size()), item.name.data());
     std::printf(" )\nNOTICE_TITLES=(");

@@ -1,7 +1,9 @@
 # The end-to-end harness: one set of verbs that drives Form1 from outside,
 # on a private X display, whichever program shows it. run_scenario.sh
-# sources this file, the back end QHJ_E2E_BACKEND names (qt.sh or wine.sh)
-# and a scenario, which is written once for both programs.
+# sources this file, the back end QHJ_E2E_BACKEND names (qt.sh, wine.sh or
+# web.sh) and a scenario, which is written once for every program. A back
+# end may stand in for any verb: the web one, whose page is not an X
+# window, stands in for most.
 #
 # From the build: QHJ_FORM1_LAYOUT (form1.sh, Form1's caption, control
 # rectangles, tab order and menu, written from Form1 itself), and
@@ -17,6 +19,9 @@
 #                          Enter on it; false when none came; leaves its
 #                          size in NOTICE_W and NOTICE_H
 #   clipboard              prints the X clipboard as UTF-8
+#   clipboard_readable     whether the clipboard holds text, even none
+#   window_caption         prints Form1's caption as the window shows it
+#   no_window_left         true when no window of the program is left
 #   screenshot NAME [GEOMETRY]
 #                          saves the window, and what covers it, as NAME.png
 # and for the checks:
@@ -176,6 +181,18 @@ no_notice_within() {
 
 clipboard() {
     timeout 5 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null
+}
+
+clipboard_readable() {
+    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >/dev/null
+}
+
+window_caption() {
+    xdotool getwindowname "$PROGRAM_WINDOW"
+}
+
+no_window_left() {
+    test -z "$(xdotool search --onlyvisible --name "^${FORM1_CAPTION}\$" 2>/dev/null)"
 }
 
 expect_clipboard() {

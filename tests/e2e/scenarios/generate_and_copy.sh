@@ -3,7 +3,7 @@
 # result from the system clipboard as UTF-8.
 start_program || give_up "Form1 opens"
 pass "Form1 opens (window $PROGRAM_WINDOW, ${WINDOW_W}x${WINDOW_H} at $WINDOW_X,$WINDOW_Y)"
-check_eq "the caption" "$(xdotool getwindowname "$PROGRAM_WINDOW")" "$FORM1_CAPTION"
+check_eq "the caption" "$(window_caption)" "$FORM1_CAPTION"
 check "the window holds the client area" test "$WINDOW_W" -ge "$FORM1_CLIENT_WIDTH" -a "$WINDOW_H" -gt "$FORM1_CLIENT_HEIGHT"
 check "a menu bar above the client area" test $((CLIENT_Y - WINDOW_Y)) -gt 10
 check "centred on the screen" window_is_centred

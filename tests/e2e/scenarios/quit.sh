@@ -9,7 +9,7 @@ choose_menu exit
 status=0
 wait_exit 10 || status=$?
 check_eq "退出软件 ends the program at once, exit status 0" "$status" 0
-check "no window of it is left" test -z "$(xdotool search --onlyvisible --name "^${FORM1_CAPTION}\$" 2>/dev/null)"
+check "no window of it is left" no_window_left
 if backend_can clipboard-outlives-program; then
     check "the clipboard outlives the program" expect_clipboard "壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整"
 fi

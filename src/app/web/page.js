@@ -1,0 +1,159 @@
+// The page's side of the runtime seam (web_runtime.cpp calls Module.page)
+// and its wiring: a click on a control or menu item runs Form1's command in
+// the WebAssembly module; the keys behave as in the desktop window.
+'use strict';
+
+(function () {
+    const byId = (id) => document.getElementById(id);
+    const controls = [...document.querySelectorAll('#client [tabindex]')]
+        .sort((a, b) => a.tabIndex - b.tabIndex);
+    const menuButton = byId('menubar').querySelector('[aria-haspopup]');
+    const menu = byId('menu');
+    const notice = byId('notice');
+    let ended = false;
+    let running = null; // the command under way: one at a time, as on the desktop
+
+    const page = {
+        // `length` UTF-16 code units at byte `units` of the module's memory.
+        string(heap, units, length) {
+            let text = '';
+            for (let i = 0; i < length; i += 4096)
+                text += String.fromCharCode.apply(null, heap.subarray((units >> 1) + i, (units >> 1) + Math.min(length, i + 4096)));
+            return text;
+        },
+        text: (id) => byId(id).value,
+        setText(id, text) { byId(id).value = text; },
+        selection(id) {
+            const box = byId(id);
+            return [box.selectionStart, box.selectionEnd];
+        },
+        select(id, start, end) { byId(id).setSelectionRange(start, end); },
+        notice(title, prompt, exclamation) {
+            byId('notice-title').textContent = title;
+            byId('notice-prompt').textContent = prompt;
+            byId('notice-icon').hidden = !exclamation;
+            const focused = document.activeElement;
+            return new Promise((resolve) => {
+                notice.addEventListener('close', () => {
+                    if (focused && !ended)
+                        focused.focus({ preventScroll: true });
+                    resolve();
+                }, { once: true });
+                notice.showModal();
+                byId('notice-ok').focus();
+            });
+        },
+        // Plain text through the Clipboard API; where there is none (an old
+        // browser, or a page the browser does not trust), the text is
+        // copied from Text2, which copy() has just selected. False when the
+        // browser refuses.
+        async copy(text) {
+            if (navigator.clipboard && navigator.clipboard.writeText) {
+                try {
+                    await navigator.clipboard.writeText(text);
+                    return true;
+                } catch (refused) {
+                    return false;
+                }
+            }
+            try {
+                byId('Text2').focus();
+                return document.execCommand('copy');
+            } catch (refused) {
+                return false;
+            }
+        },
+        // 退出软件: nothing reacts any more, and the window closes where the
+        // browser lets a page close it.
+        end() {
+            ended = true;
+            closeMenu();
+            document.body.classList.add('ended');
+            document.body.inert = true;
+            for (const element of document.querySelectorAll('button, input'))
+                element.disabled = true;
+            window.close();
+        },
+    };
+
+    function closeMenu() {
+        menu.hidden = true;
+        menuButton.setAttribute('aria-expanded', 'false');
+    }
+
+    function openMenu() {
+        menu.hidden = false;
+        menuButton.setAttribute('aria-expanded', 'true');
+        menu.querySelector('button').focus();
+    }
+
+    const ready = createQinghejianWindow({ page });
+
+    function run(name) {
+        if (ended || running)
+            return;
+        running = ready.then((module) => module.ccall('qhjClick', null, ['string'], [name], { async: true }))
+            .finally(() => { running = null; });
+    }
+
+    for (const element of document.querySelectorAll('[data-command]')) {
+        element.addEventListener('click', () => {
+            closeMenu();
+            run(element.id);
+        });
+    }
+    byId('notice-ok').addEventListener('click', () => notice.close());
+    // Esc closes a notice as its 确定 does; a notice cannot be left open.
+    notice.addEventListener('cancel', (event) => {
+        event.preventDefault();
+        notice.close();
+    });
+
+    menuButton.addEventListener('click', () => (menu.hidden ? openMenu() : closeMenu()));
+    menu.addEventListener('keydown', (event) => {
+        const items = [...menu.querySelectorAll('button')];
+        const at = items.indexOf(document.activeElement);
+        if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
+            event.preventDefault();
+            const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
+            items[(at + step) % items.length].focus();
+        } else if (event.key === 'Escape') {
+            closeMenu();
+            menuButton.focus();
+        }
+    });
+    document.addEventListener('click', (event) => {
+        if (!byId('menubar').contains(event.target))
+            closeMenu();
+    });
+
+    // The keys of the desktop window: Enter and Esc press nothing, F10
+    // opens the menu, Tab goes round the four controls in Form1's order and
+    // selects a box's text on the way in.
+    byId('client').addEventListener('keydown', (event) => {
+        if (event.key === 'Enter' || event.key === 'Escape') {
+            event.preventDefault();
+        } else if (event.key === 'Tab') {
+            event.preventDefault();
+            const at = controls.indexOf(document.activeElement);
+            const step = event.shiftKey ? controls.length - 1 : 1;
+            const next = controls[(at + step) % controls.length];
+            next.focus();
+            if (next.select)
+                next.select();
+        }
+    });
+    document.addEventListener('keydown', (event) => {
+        if (event.key === 'F10' && !ended && !notice.open) {
+            event.preventDefault();
+            openMenu();
+        }
+    });
+
+    controls[0].focus();
+
+    // Offline after the first visit, where the page is served over HTTP(S);
+    // from file:// it needs no server at all.
+    if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+})();

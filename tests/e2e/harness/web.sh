@@ -1,0 +1,193 @@
+# The harness's web back end: the page (QHJ_WEB_SITE/index.html, opened
+# from file://) in headless Chromium, driven over its DevTools protocol by
+# cdp.py. The page is no X window, so this file stands in for the verbs
+# that look for windows, click, type and read the clipboard; the scenarios
+# stay as they are. The browser's clipboard is its own.
+
+QHJ_CDP_PID=""
+# What another program put on the clipboard before the browser started:
+# the browser's clipboard takes it as the page opens.
+QHJ_PENDING_CLIPBOARD=""
+
+# One command to the browser; its value on standard output, false on an
+# error.
+cdp() {
+    local status value
+    printf '%s\n' "$*" >&"${QHJ_CDP[1]}"
+    IFS=$'\t' read -r -t 30 status value <&"${QHJ_CDP[0]}" || { echo "the browser did not answer: $*" >&2; return 1; }
+    if [ "$status" != ok ]; then
+        echo "browser: $value" >&2
+        return 1
+    fi
+    printf '%b' "${value//%/%%}"
+}
+
+# JavaScript as one line: the page's own state, answered as text.
+js() {
+    cdp eval "$*"
+}
+
+backend_session_start() {
+    :
+}
+
+backend_session_stop() {
+    if [ -n "$QHJ_CDP_PID" ]; then
+        exec {QHJ_CDP[1]}>&-
+        wait "$QHJ_CDP_PID" 2>/dev/null
+        QHJ_CDP_PID=""
+# What another program put on the clipboard before the browser started:
+# the browser's clipboard takes it as the page opens.
+QHJ_PENDING_CLIPBOARD=""
+    fi
+}
+
+# A page in a browser of its own, the size of the harness's screen.
+start_program() {
+    local ready rect
+    coproc QHJ_CDP { exec python3 "$QHJ_HARNESS_DIR/cdp.py" "file://$QHJ_WEB_SITE/index.html" \
+        "$SCREEN_W" "$SCREEN_H" "$QHJ_WORK/profile" 2>"$QHJ_WORK/browser.log"; }
+    QHJ_CDP_PID=$QHJ_CDP_PID
+    PROGRAM_PID=$QHJ_CDP_PID
+    IFS= read -r -t 60 ready <&"${QHJ_CDP[0]}"
+    if [ "$ready" != ok ]; then
+        sed 's/^/  browser: /' "$QHJ_WORK/browser.log" >&2
+        return 1
+    fi
+    PROGRAM_WINDOW=page
+    if [ -n "$QHJ_PENDING_CLIPBOARD" ]; then
+        put_clipboard "$QHJ_PENDING_CLIPBOARD"
+        QHJ_PENDING_CLIPBOARD=""
+    fi
+    read -r WINDOW_X WINDOW_Y WINDOW_W WINDOW_H <<<"$(js "(r => [r.left, r.top, r.width, r.height].map(Math.round).join(' '))(document.getElementById('Form1').getBoundingClientRect())")"
+    read -r CLIENT_X CLIENT_Y <<<"$(js "(r => [r.left, r.top].map(Math.round).join(' '))(document.getElementById('client').getBoundingClientRect())")"
+    [ -n "$CLIENT_Y" ]
+}
+
+stop_program() {
+    backend_session_stop
+    PROGRAM_PID=""
+}
+
+# The page runs until 退出软件 ends it, or the browser closes it.
+program_running() {
+    [ -n "$QHJ_CDP_PID" ] || return 1
+    [ "$(cdp closed)" = false ] && [ "$(js "document.body.classList.contains('ended')")" = false ]
+}
+
+wait_exit() {
+    local tries
+    for tries in $(seq 1 $(($1 * 10))); do
+        program_running || return 0
+        sleep 0.1
+    done
+    return 124
+}
+
+no_window_left() {
+    [ "$(cdp closed)" = true ] || [ "$(js "document.body.inert")" = true ]
+}
+
+# The page's own caption bar; the browser's title collapses the spaces.
+window_caption() {
+    js "document.getElementById('caption').textContent"
+}
+
+click() {
+    local left top width height
+    read -r left top width height <<<"${FORM1_RECT[$1]}"
+    cdp click "$((CLIENT_X + left + width / 2))" "$((CLIENT_Y + top + height / 2))" >/dev/null
+    sleep 0.1
+}
+
+press() {
+    local key
+    for key in "$@"; do
+        cdp key "$key" >/dev/null
+        sleep 0.05
+    done
+}
+
+type_text() {
+    cdp type "$1" >/dev/null
+}
+
+backend_choose_menu_item() {
+    js "document.getElementById('$FORM1_MENU_NAME').click()" >/dev/null
+    js "document.querySelectorAll('#menu button')[$1 - 1].click()" >/dev/null
+}
+
+# The open notice's title, or nothing.
+notice_title() {
+    js "(d => d.open ? document.getElementById('notice-title').textContent : '')(document.getElementById('notice'))"
+}
+
+answer_notice() {
+    local title=$1 tries
+    for tries in $(seq 1 100); do
+        [ "$(notice_title)" = "$title" ] && break
+        sleep 0.1
+    done
+    if [ "$(notice_title)" != "$title" ]; then
+        screenshot "failure-$(basename "$QHJ_SCENARIO" .sh)-$QHJ_FAILED" >/dev/null
+        return 1
+    fi
+    read -r NOTICE_W NOTICE_H <<<"$(js "(r => [r.width, r.height].map(Math.round).join(' '))(document.getElementById('notice').getBoundingClientRect())")"
+    press Return
+    # Gone, or followed at once by the next notice, as the desktop window
+    # is followed by the next box.
+    for tries in $(seq 1 50); do
+        [ "$(notice_title)" != "$title" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+no_notice_within() {
+    local until=$((SECONDS + $1))
+    while [ $SECONDS -lt $until ]; do
+        [ -z "$(notice_title)" ] || return 1
+        sleep 0.2
+    done
+    [ -z "$(notice_title)" ]
+}
+
+clipboard() {
+    if [ -z "$QHJ_CDP_PID" ]; then
+        printf '%s' "$QHJ_PENDING_CLIPBOARD"
+        return
+    fi
+    js "navigator.clipboard.readText()"
+}
+
+clipboard_readable() {
+    cdp eval "navigator.clipboard.readText()" >/dev/null
+}
+
+put_clipboard() {
+    if [ -z "$QHJ_CDP_PID" ]; then
+        QHJ_PENDING_CLIPBOARD=$1
+        return
+    fi
+    js "navigator.clipboard.writeText($(python3 -c 'import json, sys; print(json.dumps(sys.argv[1]))' "$1"))" >/dev/null
+    expect_clipboard "$1" >/dev/null
+}
+
+screenshot() {
+    local file=$SCREENSHOTS/$QHJ_E2E_BACKEND-$1.png
+    cdp screenshot "$file" >/dev/null
+    echo "screenshot: $file"
+}
+
+# The browser refuses the page the clipboard until it is let go.
+backend_click_with_clipboard_held() {
+    cdp clipboard denied >/dev/null && click "$1"
+}
+
+backend_release_clipboard() {
+    cdp clipboard granted >/dev/null
+}
+
+backend_can() {
+    return 1
+}

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# What only the page has to show, read from the page in headless Chromium:
+# Form1 as the desktop programs build it (QHJ_FORM1_LAYOUT), under the
+# described names; labelled boxes; no request outside the page's folder; a
+# manifest to install it by; and the page again with no server, once a
+# first visit has let the service worker keep it.
+set -uo pipefail
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_FORM1_LAYOUT"
+QHJ_HARNESS_DIR=$QHJ_SOURCE_DIR/tests/e2e/harness
+source "$QHJ_HARNESS_DIR/web.sh"
+SCREEN_W=1280 SCREEN_H=800
+QHJ_WORK=$(mktemp -d)
+server_pid=""
+trap 'backend_session_stop; [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null; wait; rm -rf "$QHJ_WORK"' EXIT
+
+open_page() {
+    coproc QHJ_CDP { exec python3 "$QHJ_HARNESS_DIR/cdp.py" "$1" "$SCREEN_W" "$SCREEN_H" "$QHJ_WORK/profile" 2>"$QHJ_WORK/browser.log"; }
+    QHJ_CDP_PID=$QHJ_CDP_PID
+    local ready
+    IFS= read -r -t 60 ready <&"${QHJ_CDP[0]}"
+    [ "$ready" = ok ] || { sed 's/^/  browser: /' "$QHJ_WORK/browser.log"; return 1; }
+}
+
+open_page "file://$QHJ_WEB_SITE/index.html" || give_up "the page opens from file://"
+for name in "${!FORM1_RECT[@]}"; do
+    rect=$(js "(c => (r => [r.left - c.left, r.top - c.top, r.width, r.height].map(Math.round).join(' '))(document.getElementById('$name').getBoundingClientRect()))(document.getElementById('client').getBoundingClientRect())")
+    check_eq "$name is where Form1 puts it" "$rect" "${FORM1_RECT[$name]}"
+    shown=$(js "(e => e.tagName === 'INPUT' ? e.value : e.textContent)(document.getElementById('$name'))")
+    check_eq "$name shows its caption" "$shown" "${FORM1_TEXT[$name]}"
+done
+for name in "$FORM1_MENU_NAME" "${FORM1_MENU_ITEMS[@]}"; do
+    check "the menu's $name is there" test "$(js "document.getElementById('$name') !== null")" = true
+done
+check_eq "the menu's caption" "$(js "document.getElementById('$FORM1_MENU_NAME').textContent")" "$FORM1_MENU_CAPTION"
+check_eq "the tab order" "$(js "[...document.querySelectorAll('#client [tabindex]')].sort((a, b) => a.tabIndex - b.tabIndex).map(e => e.id).join(' ')")" "${FORM1_TAB_ORDER[*]}"
+for box in Text1 Text2; do
+    check "$box is labelled for screen readers" test -n "$(js "(e => e.labels.length && e.getAttribute('aria-label') && e.labels[0].textContent.startsWith(e.getAttribute('aria-label')) ? 'yes' : '')(document.getElementById('$box'))")"
+done
+check "宋体 is asked for first" test "$(js "/^\"?宋体\"?,/.test(getComputedStyle(document.getElementById('Text1')).fontFamily)")" = true
+# Through a file: a pipe would run cdp where the browser's pipes are closed.
+cdp requests >"$QHJ_WORK/requests" || fail "the browser lists the requests"
+outside=$(python3 -c '
+import json, sys
+site = "file://" + sys.argv[1] + "/"
+print(" ".join(url for url in json.load(open(sys.argv[2])) if not (url.startswith(site) or url.startswith("data:"))))' "$QHJ_WEB_SITE" "$QHJ_WORK/requests")
+check_eq "no request outside the page's folder" "$outside" ""
+check "the manifest names 青禾笺 and its icons are there" python3 -c '
+import json, os, sys
+manifest = json.load(open(sys.argv[1] + "/manifest.webmanifest"))
+assert manifest["name"] == "青禾笺", manifest["name"]
+for icon in manifest["icons"]:
+    assert os.path.isfile(sys.argv[1] + "/" + icon["src"]), icon["src"]' "$QHJ_WEB_SITE"
+backend_session_stop
+
+# Served once over HTTP, then with the server gone.
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -m http.server --bind 127.0.0.1 --directory "$QHJ_WEB_SITE" "$port" >"$QHJ_WORK/server.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 1 50); do
+    python3 -c 'import socket, sys; socket.create_connection(("127.0.0.1", int(sys.argv[1])))' "$port" 2>/dev/null && break
+    sleep 0.1
+done
+open_page "http://127.0.0.1:$port/index.html" || give_up "the page opens from a web server"
+check "the service worker takes the page" test "$(js "navigator.serviceWorker.ready.then(() => new Promise(r => navigator.serviceWorker.controller ? r(true) : navigator.serviceWorker.addEventListener('controllerchange', () => r(true))))")" = true
+kill "$server_pid"
+wait "$server_pid" 2>/dev/null
+server_pid=""
+cdp reload >/dev/null
+check_eq "with the server gone, the page opens again" "$(js "document.getElementById('caption').textContent")" "$FORM1_CAPTION"
+js "document.getElementById('Command1').click()" >/dev/null
+sleep 0.5
+check_eq "and converts" "$(js "document.getElementById('Text2').value")" "壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整"
+finish
