@@ -60,16 +60,19 @@ release: deps-test
 check-release: deps-test
 	@scripts/check-release.sh
 
-# The web window, compiled with emscripten: the site in build-web/site/,
-# which opens from file:// and from any static server.
+# The web window and the npm package, compiled with emscripten: the site
+# in build-web/site/, which opens from file:// and from any static server,
+# and build-web/qinghejian-<version>.tgz.
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 
 web: deps-web
 	$(WEB_ENV) cmake --preset web
 	$(WEB_ENV) cmake --build --preset web
+	@scripts/pack-npm.sh build-web
 
-# The page in headless Chromium through the end-to-end scenarios (tests/web,
-# a CTest project of its own built with the host compiler).
+# The page in headless Chromium through the end-to-end scenarios, and the
+# npm package installed and used (tests/web, a CTest project of its own
+# built with the host compiler).
 test-web: deps-test web
 	cmake -S tests/web -B build-web/tests -G Ninja -DQHJ_WEB_BUILD="$(CURDIR)/build-web"
 	cmake --build build-web/tests

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# `make web`'s last step: the npm package the web build laid out in
+# BUILD/npm, packed as BUILD/qinghejian-<version>.tgz. npm names the file
+# after the package's three-number version; the release names it after
+# ours.
+#
+#   pack-npm.sh BUILD
+set -euo pipefail
+build=$(realpath "$1")
+version=$(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' "$build/build-info.cmake")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+packed=$(cd "$build/npm" && npm pack --silent --pack-destination "$work" 2>/dev/null | tail -n 1)
+mv "$work/$packed" "$build/qinghejian-$version.tgz"
+echo "$build/qinghejian-$version.tgz"

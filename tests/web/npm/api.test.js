@@ -1,0 +1,50 @@
+// The package's functions against one table of cases, loaded the way the
+// file's name says: api.test.cjs through require(), api.test.mjs through
+// import. Messages are compared by their start, where a reason follows a
+// position.
+const cases = JSON.parse(loadCases());
+
+function suite(q) {
+    test('toCapitals', () => {
+        for (const [figures, options, capitals] of cases.toCapitals)
+            assert.equal(q.toCapitals(figures, options), capitals, `${figures} ${JSON.stringify(options)}`);
+    });
+    test('toCapitals throws a RangeError with the reason, and cuts nothing', () => {
+        for (const [figures, options, message, position] of cases.toCapitalsErrors) {
+            assert.throws(() => q.toCapitals(figures, options), (error) => {
+                assert.ok(error instanceof RangeError, `${JSON.stringify(figures)}: ${error}`);
+                assert.ok(error.message.startsWith(message), `${JSON.stringify(figures)}: ${error.message}`);
+                assert.equal(error.position, position ?? undefined, JSON.stringify(figures));
+                return true;
+            });
+        }
+        assert.throws(() => q.toCapitals(0.1 + 0.2), RangeError);
+    });
+    test('fromCapitals', () => {
+        for (const [capitals, figures] of cases.fromCapitals)
+            assert.equal(q.fromCapitals(capitals), figures, capitals);
+        for (const [capitals, message, position] of cases.fromCapitalsErrors) {
+            assert.throws(() => q.fromCapitals(capitals), (error) =>
+                error instanceof RangeError && error.message.startsWith(message) &&
+                error.position === (position ?? undefined));
+        }
+    });
+    test('checkPair gives the verdict line', () => {
+        for (const [figures, capitals, verdict] of cases.checkPair)
+            assert.ok(q.checkPair(figures, capitals).startsWith(verdict), `${figures} ${capitals}`);
+    });
+    test('chequeDate takes text or a Date', () => {
+        for (const [date, capitals] of cases.chequeDate)
+            assert.equal(q.chequeDate(date), capitals, date);
+        assert.equal(q.chequeDate(new Date(2026, 9, 20, 23, 59)), '贰零贰陆年零壹拾月零贰拾日');
+        for (const [date, message] of cases.chequeDateErrors)
+            assert.throws(() => q.chequeDate(date), (error) => error instanceof RangeError && error.message.startsWith(message));
+        assert.throws(() => q.chequeDate(new Date(NaN)), RangeError);
+    });
+    test('a long text and many calls', () => {
+        assert.throws(() => q.toCapitals('9'.repeat(100000)), RangeError);
+        for (let i = 0; i < 20000; ++i)
+            assert.equal(q.fromCapitals(q.toCapitals(`${i}.05`)), `${i}.05`);
+    });
+    test('ready resolves', () => q.ready);
+}
