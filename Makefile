@@ -105,7 +105,7 @@ test-windows: build-windows
 package-windows: build-windows
 	@scripts/package-windows.sh build-windows build-windows-x86 build-windows
 
-bench: deps-test build-windows
+bench: deps-test build-windows web
 	cmake --preset bench
 	cmake --build --preset bench
 	scripts/bench.sh

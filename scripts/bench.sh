@@ -47,6 +47,8 @@ time_run --check "$million" "$work/pairs" --check
 echo "== qinghejian.exe (Windows, under Wine)"
 scripts/bench-windows.sh
 
+scripts/bench-web.sh
+
 [ -x build-bench/bin/qinghejian_first_paint ] || exit 0
 
 # Start-up to first paint and peak resident memory, qinghejian against a bare

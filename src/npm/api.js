@@ -4,27 +4,29 @@ function makeApi(core) {
     let scratch = 0;
     let scratchUnits = 0;
 
-    // `texts` in the module's memory, one after the other; their addresses
-    // and lengths, as the core's functions take them.
-    function place(texts) {
-        let units = 0;
-        for (const text of texts)
-            units += text.length;
+    // Room for `units` UTF-16 code units in the module's memory, kept from
+    // call to call.
+    function room(units) {
         if (units > scratchUnits) {
             core._free(scratch);
             scratchUnits = Math.max(units, 2 * scratchUnits, 256);
             scratch = core._malloc(scratchUnits * 2);
         }
+        return scratch;
+    }
+
+    // `text` at code unit `at` of the module's memory.
+    function put(text, at) {
         const heap = core.HEAPU16;
-        const args = [];
-        let at = scratch >> 1;
-        for (const text of texts) {
-            args.push(at << 1, text.length);
-            for (let i = 0; i < text.length; ++i)
-                heap[at + i] = text.charCodeAt(i);
-            at += text.length;
-        }
-        return args;
+        for (let i = 0; i < text.length; ++i)
+            heap[at + i] = text.charCodeAt(i);
+    }
+
+    // One text, placed: its address; its length is the text's.
+    function place(text) {
+        const address = room(text.length);
+        put(text, address >> 1);
+        return address;
     }
 
     function result(pointer) {
@@ -58,13 +60,20 @@ function makeApi(core) {
             const form = forms[options.form === undefined ? 'standard' : options.form];
             if (form === undefined)
                 throw new RangeError(`qinghejian: form must be one of ${Object.keys(forms).join(', ')}`);
-            return result(core._qhjToCapitals(...place([text(figures, 'figures')]), form));
+            const input = text(figures, 'figures');
+            return result(core._qhjToCapitals(place(input), input.length, form));
         },
         fromCapitals(capitals) {
-            return result(core._qhjFromCapitals(...place([text(capitals, 'capitals')])));
+            const input = text(capitals, 'capitals');
+            return result(core._qhjFromCapitals(place(input), input.length));
         },
         checkPair(figures, capitals) {
-            return result(core._qhjCheckPair(...place([text(figures, 'figures'), text(capitals, 'capitals')])));
+            const first = text(figures, 'figures');
+            const second = text(capitals, 'capitals');
+            const address = room(first.length + second.length);
+            put(first, address >> 1);
+            put(second, (address >> 1) + first.length);
+            return result(core._qhjCheckPair(address, first.length, address + 2 * first.length, second.length));
         },
         chequeDate(date) {
             if (date instanceof Date) {
@@ -72,7 +81,8 @@ function makeApi(core) {
                     throw new RangeError('qinghejian: invalid Date');
                 return result(core._qhjChequeDateOf(date.getFullYear(), date.getMonth() + 1, date.getDate()));
             }
-            return result(core._qhjChequeDate(...place([text(date, 'date')])));
+            const input = text(date, 'date');
+            return result(core._qhjChequeDate(place(input), input.length));
         },
     };
 }
