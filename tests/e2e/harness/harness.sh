@@ -170,13 +170,18 @@ answer_notice() {
     return 1
 }
 
+# Whether any notice is showing.
+notice_showing() {
+    [ -n "$(xdotool search --onlyvisible --name "$NOTICE_TITLES" 2>/dev/null)" ]
+}
+
 no_notice_within() {
     local until=$((SECONDS + $1))
     while [ $SECONDS -lt $until ]; do
-        [ -z "$(xdotool search --onlyvisible --name "$NOTICE_TITLES" 2>/dev/null)" ] || return 1
+        notice_showing && return 1
         sleep 0.2
     done
-    [ -z "$(xdotool search --onlyvisible --name "$NOTICE_TITLES" 2>/dev/null)" ]
+    ! notice_showing
 }
 
 clipboard() {

@@ -143,13 +143,8 @@ answer_notice() {
     return 1
 }
 
-no_notice_within() {
-    local until=$((SECONDS + $1))
-    while [ $SECONDS -lt $until ]; do
-        [ -z "$(notice_title)" ] || return 1
-        sleep 0.2
-    done
-    [ -z "$(notice_title)" ]
+notice_showing() {
+    [ -n "$(notice_title)" ]
 }
 
 clipboard() {
