@@ -191,7 +191,7 @@ private:
             } else if (*figures >= texts.size() || *capitals >= texts.size()) {
                 check.unreadable(u"这一行的列数不够");
             } else if (!valid[*figures] || !valid[*capitals]) {
-                check.unreadable(u"不是UTF-8文字，无法识别");
+                check.unreadable(kNotText);
             } else {
                 check.pair(texts[*figures], texts[*capitals]);
             }

@@ -11,7 +11,6 @@ namespace qhj::cli {
 
 namespace {
 
-constexpr std::u16string_view kNotText = u"不是UTF-8文字，无法识别";
 constexpr std::u16string_view kTooLong = u"这一行太长，无法识别";
 
 } // namespace

@@ -15,6 +15,9 @@
 
 namespace qhj::cli {
 
+// The notice for an item that is not text in UTF-8.
+inline constexpr std::u16string_view kNotText = u"不是UTF-8文字，无法识别";
+
 // Notices, one a line of `err`: "第N行：", then "第K个字符：" where the notice
 // points into the item, then the notice itself.
 class LineNotices {

@@ -39,6 +39,9 @@ constexpr std::u16string_view trimmedBlanks(std::u16string_view text)
     return text;
 }
 
+// Why figures or capitals that hold nothing but blanks cannot be read.
+inline constexpr std::u16string_view kNoAmount = u"没有金额";
+
 // The value of an amount that has passed checkAmount.
 Amount amountOf(const CheckedAmount& checked);
 

@@ -11,7 +11,6 @@ using capitals::Kind;
 using capitals::Token;
 using capitals::classify;
 
-constexpr std::u16string_view kNoAmount = u"没有金额";
 constexpr std::u16string_view kNotCapitalDigit = u"不是大写数字";
 constexpr std::u16string_view kNotCapitalUnit = u"不是大写单位";
 constexpr std::u16string_view kMaoForJiao = u"应写“角”，不写“毛”";

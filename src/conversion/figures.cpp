@@ -6,7 +6,6 @@ namespace qhj::conversion {
 
 namespace {
 
-constexpr std::u16string_view kNoAmount = u"没有金额";
 constexpr std::u16string_view kNotFigure = u"不是小写金额用字";
 constexpr std::u16string_view kMisplacedSign = u"符号只能写在金额前面，且只能写一次";
 constexpr std::u16string_view kSecondPoint = u"小数点只能有一个";

@@ -24,8 +24,9 @@ struct FontSpec {
 
 inline constexpr int kGb2312Charset = 134;
 inline constexpr int kNormalWeight = 400;
-inline constexpr FontSpec kSong12{u"宋体", 120, kGb2312Charset, kNormalWeight};
-inline constexpr FontSpec kSong10_5{u"宋体", 105, kGb2312Charset, kNormalWeight};
+inline constexpr std::u16string_view kSongFamily = u"宋体";
+inline constexpr FontSpec kSong12{kSongFamily, 120, kGb2312Charset, kNormalWeight};
+inline constexpr FontSpec kSong10_5{kSongFamily, 105, kGb2312Charset, kNormalWeight};
 
 // Where 宋体 is missing, as on every machine but Windows: the same face
 // under its Latin name, then the Song faces other systems ship (Linux,

@@ -76,7 +76,7 @@ QFont controlFont(const window::FontSpec& entry)
 void useSongFaceThroughout()
 {
     QFont font = QApplication::font();
-    font.setFamilies(fontFamilies(u"宋体"));
+    font.setFamilies(fontFamilies(window::kSongFamily));
     QApplication::setFont(font);
 }
 

@@ -80,7 +80,7 @@ std::string css(std::u16string_view text)
 
 std::string songFamilies()
 {
-    std::string families = css(qhj::window::kSong12.family);
+    std::string families = css(qhj::window::kSongFamily);
     for (const std::u16string_view family : qhj::window::kSongFallbacks)
         families += ", " + css(family);
     return families + ", serif";
