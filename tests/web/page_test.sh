@@ -14,15 +14,7 @@ QHJ_WORK=$(mktemp -d)
 server_pid=""
 trap 'backend_session_stop; [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null; wait; rm -rf "$QHJ_WORK"' EXIT
 
-open_page() {
-    coproc QHJ_CDP { exec python3 "$QHJ_HARNESS_DIR/cdp.py" "$1" "$SCREEN_W" "$SCREEN_H" "$QHJ_WORK/profile" 2>"$QHJ_WORK/browser.log"; }
-    QHJ_CDP_PID=$QHJ_CDP_PID
-    local ready
-    IFS= read -r -t 60 ready <&"${QHJ_CDP[0]}"
-    [ "$ready" = ok ] || { sed 's/^/  browser: /' "$QHJ_WORK/browser.log"; return 1; }
-}
-
-open_page "file://$QHJ_WEB_SITE/index.html" || give_up "the page opens from file://"
+open_browser "file://$QHJ_WEB_SITE/index.html" || give_up "the page opens from file://"
 for name in "${!FORM1_RECT[@]}"; do
     rect=$(js "(c => (r => [r.left - c.left, r.top - c.top, r.width, r.height].map(Math.round).join(' '))(document.getElementById('$name').getBoundingClientRect()))(document.getElementById('client').getBoundingClientRect())")
     check_eq "$name is where Form1 puts it" "$rect" "${FORM1_RECT[$name]}"
@@ -61,7 +53,7 @@ for _ in $(seq 1 50); do
     python3 -c 'import socket, sys; socket.create_connection(("127.0.0.1", int(sys.argv[1])))' "$port" 2>/dev/null && break
     sleep 0.1
 done
-open_page "http://127.0.0.1:$port/index.html" || give_up "the page opens from a web server"
+open_browser "http://127.0.0.1:$port/index.html" || give_up "the page opens from a web server"
 check "the service worker takes the page" test "$(js "navigator.serviceWorker.ready.then(() => new Promise(r => navigator.serviceWorker.controller ? r(true) : navigator.serviceWorker.addEventListener('controllerchange', () => r(true))))")" = true
 kill "$server_pid"
 wait "$server_pid" 2>/dev/null

@@ -20,25 +20,32 @@ using qhj::window::ControlSpec;
 using qhj::window::Form1;
 using qhj::window::twipsToPixels;
 
-// Text for HTML, attribute values included: ASCII as it is but for the
-// characters markup gives a meaning, everything else as a character
-// reference, so that the file's encoding cannot garble it.
-std::string html(std::u16string_view text)
+// `text` with every character that `plain` refuses written as `format`
+// makes of its code point, so that neither markup nor the file's encoding
+// can garble it.
+template <typename Plain> std::string escaped(std::u16string_view text, Plain plain, const char* format)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size())
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        if (c == u'&' || c == u'<' || c == u'>' || c == u'"' || c >= 0x80 || c < 0x20) {
-            char reference[16];
-            std::snprintf(reference, sizeof reference, "&#x%X;", static_cast<unsigned>(c));
-            out += reference;
-        } else {
+        if (c >= 0x20 && c < 0x80 && plain(static_cast<char>(c))) {
             out += static_cast<char>(c);
+        } else {
+            char escape[16];
+            std::snprintf(escape, sizeof escape, format, static_cast<unsigned>(c));
+            out += escape;
         }
     }
     return out;
+}
+
+// Text for HTML, attribute values included: character references.
+std::string html(std::u16string_view text)
+{
+    return escaped(
+        text, [](char c) { return c != '&' && c != '<' && c != '>' && c != '"'; }, "&#x%X;");
 }
 
 std::string html(std::string_view ascii)
@@ -46,7 +53,8 @@ std::string html(std::string_view ascii)
     return std::string(ascii);
 }
 
-// JSON string contents: the same, with \u escapes.
+// JSON string contents: \u escapes count UTF-16 code units, not code
+// points, so JSON takes its own loop.
 std::string json(std::u16string_view text)
 {
     std::string out;
@@ -65,17 +73,10 @@ std::string json(std::u16string_view text)
 // A quoted CSS string: inside <style>, character references mean nothing.
 std::string css(std::u16string_view text)
 {
-    std::string out = "\"";
-    for (const char16_t c : text) {
-        if (c >= 0x80 || c < 0x20 || c == u'"' || c == u'\\' || c == u'<') {
-            char escape[12];
-            std::snprintf(escape, sizeof escape, "\\%X ", static_cast<unsigned>(c));
-            out += escape;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
+    return "\""
+        + escaped(
+               text, [](char c) { return c != '"' && c != '\\' && c != '<'; }, "\\%X ")
+        + "\"";
 }
 
 std::string songFamilies()

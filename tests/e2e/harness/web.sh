@@ -36,24 +36,25 @@ backend_session_stop() {
         exec {QHJ_CDP[1]}>&-
         wait "$QHJ_CDP_PID" 2>/dev/null
         QHJ_CDP_PID=""
-# What another program put on the clipboard before the browser started:
-# the browser's clipboard takes it as the page opens.
-QHJ_PENDING_CLIPBOARD=""
     fi
 }
 
-# A page in a browser of its own, the size of the harness's screen.
-start_program() {
-    local ready rect
-    coproc QHJ_CDP { exec python3 "$QHJ_HARNESS_DIR/cdp.py" "file://$QHJ_WEB_SITE/index.html" \
-        "$SCREEN_W" "$SCREEN_H" "$QHJ_WORK/profile" 2>"$QHJ_WORK/browser.log"; }
+# URL in a browser of its own, the size of the harness's screen.
+open_browser() {
+    local ready
+    coproc QHJ_CDP { exec python3 "$QHJ_HARNESS_DIR/cdp.py" "$1" "$SCREEN_W" "$SCREEN_H" "$QHJ_WORK/profile" \
+        2>"$QHJ_WORK/browser.log"; }
     QHJ_CDP_PID=$QHJ_CDP_PID
-    PROGRAM_PID=$QHJ_CDP_PID
     IFS= read -r -t 60 ready <&"${QHJ_CDP[0]}"
     if [ "$ready" != ok ]; then
         sed 's/^/  browser: /' "$QHJ_WORK/browser.log" >&2
         return 1
     fi
+}
+
+start_program() {
+    open_browser "file://$QHJ_WEB_SITE/index.html" || return 1
+    PROGRAM_PID=$QHJ_CDP_PID
     PROGRAM_WINDOW=page
     if [ -n "$QHJ_PENDING_CLIPBOARD" ]; then
         put_clipboard "$QHJ_PENDING_CLIPBOARD"
