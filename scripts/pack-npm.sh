@@ -7,7 +7,8 @@
 #   pack-npm.sh BUILD
 set -euo pipefail
 build=$(realpath "$1")
-version=$(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' "$build/build-info.cmake")
+source "$(dirname "$0")/lib/build_info.sh"
+version=$(qhj_build_info "$build" QHJ_VERSION)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 packed=$(cd "$build/npm" && npm pack --silent --pack-destination "$work" 2>/dev/null | tail -n 1)

@@ -23,11 +23,10 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$1 out=$2
 
-info() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/build-info.cmake"; }
-version=${QHJ_MSI_VERSION:-$(info QHJ_VERSION)}
-publisher=$(info QHJ_PUBLISHER)
-[ -n "$version" ] && [ -n "$publisher" ] || { echo "no version or publisher in $build/build-info.cmake" >&2; exit 1; }
-case $(info QHJ_BUILD_PROCESSOR) in
+source "$here/scripts/lib/build_info.sh"
+version=${QHJ_MSI_VERSION:-$(qhj_build_info "$build" QHJ_VERSION)}
+publisher=$(qhj_build_info "$build" QHJ_PUBLISHER)
+case $(qhj_build_info "$build" QHJ_BUILD_PROCESSOR) in
 x86_64) arch=x64 platform=x64 win64=yes program_files=ProgramFiles64Folder upgrade_code=64E7DEE2-9014-4597-97C2-A630FEBC5112 ;;
 *) arch=x86 platform=Intel win64=no program_files=ProgramFilesFolder upgrade_code=630EBF44-E567-4F84-A9BA-FC629BB95A9F ;;
 esac

@@ -15,8 +15,9 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 x64=$1 x86=$2 out=$3
-version=$(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' "$x64/build-info.cmake")
-[ -n "$version" ] || { echo "no version in $x64/build-info.cmake" >&2; exit 1; }
+source "$here/scripts/lib/build_info.sh"
+version=$(qhj_build_info "$x64" QHJ_VERSION)
+release_date=$(qhj_build_info "$x64" QHJ_RELEASE_DATE)
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -42,7 +43,7 @@ archive=$(realpath "$out")/qinghejian-$version-windows.zip
 # Python's zipfile marks the Chinese name as UTF-8 (bit 11), which Windows
 # and every archiver read; the times are the release day's, so the same
 # build makes the same archive.
-/usr/bin/python3 - "$stage" "$archive" "qinghejian-$version-windows" "$(sed -n 's/^set(QHJ_RELEASE_DATE "\(.*\)")$/\1/p' "$x64/build-info.cmake")" <<'PY'
+/usr/bin/python3 - "$stage" "$archive" "qinghejian-$version-windows" "$release_date" <<'PY'
 import sys, zipfile
 stage, archive, folder, date = sys.argv[1:]
 stamp = tuple(int(part) for part in date.split("-")) + (0, 0, 0)

@@ -41,7 +41,8 @@ for build in build-windows build-windows-x86; do
     scripts/package-msi.sh "$build" "$release" >/dev/null
 done
 
-version=$(sed -n 's/^set(QHJ_VERSION "\(.*\)")$/\1/p' build/build-info.cmake)
+source scripts/lib/build_info.sh
+version=$(qhj_build_info build QHJ_VERSION)
 name=qinghejian-$version
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
