@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, what the machine lacks of one of two sets:
+# Installs, from Debian's archive, what the machine lacks of one of three sets:
 #
 #   scripts/install-deps.sh run    what `make run` needs to build and open
 #                                  the window
@@ -8,9 +8,12 @@
 #   scripts/install-deps.sh test   all of that, and what `make test` adds:
 #                                  test frameworks, the tools that check the
 #                                  package, the Windows cross build, its
-#                                  installers, Wine and a browser
+#                                  installers, Wine and a browser; then,
+#                                  apart, 32-bit Wine, which only the
+#                                  32-bit Windows programs' tests need
 #
-# Does nothing when everything is there.
+# Does nothing when everything is there. Exits 2 when what the set needs
+# cannot be installed; a failed 32-bit Wine install only skips its tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -60,21 +63,14 @@ web_packages=(
     # the npm package
     emscripten nodejs
 )
-# 32-bit Wine, for the 32-bit programs, only where the kernel can run it:
-# elsewhere an installed wine32 is what Debian's wine starts first, and fails.
-i386_packages=(wine32:i386)
-
 source scripts/lib/i386.sh
+optional=no
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 web) packages=("${run_packages[@]}" "${web_packages[@]}") ;;
 test)
     packages=("${run_packages[@]}" "${web_packages[@]}" "${test_packages[@]}")
-    if qhj_i386_runs "$PWD"; then
-        packages+=("${i386_packages[@]}")
-    else
-        echo "Not installing ${i386_packages[*]}: $(qhj_i386_reason); the 32-bit Wine tests will be skipped"
-    fi
+    optional=yes
     ;;
 *)
     echo "usage: $0 run|web|test" >&2
@@ -91,11 +87,19 @@ as_root() {
     "${sudo[@]}" "$@"
 }
 
-# 32-bit Windows programs run under Debian's i386 Wine.
-if [[ " ${packages[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    echo "Adding the i386 architecture for 32-bit Wine"
-    as_root dpkg --add-architecture i386
-fi
+export DEBIAN_FRONTEND=noninteractive
+# A mirror caught mid-sync fails one index now and then; the install after
+# it still works from the indexes that did arrive, and says so if it cannot.
+updated=no
+update_indexes() {
+    updated=yes
+    as_root apt-get update -q || as_root apt-get update -q ||
+        echo "Some package indexes did not update; installing from those that did"
+}
+
+installed() {
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+}
 
 # Some machines carry a Node.js build that brings its own npm; Debian's npm
 # would clash with it.
@@ -103,16 +107,73 @@ if [[ " ${packages[*]} " == *\ nodejs\ * ]] && ! command -v npm >/dev/null; then
     packages+=(npm)
 fi
 
+# What every test needs, in one step: without it nothing can be tested.
 missing=()
 for pkg in "${packages[@]}"; do
-    status=$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null || true)
-    [ "$status" = installed ] || missing+=("$pkg")
+    installed "$pkg" || missing+=("$pkg")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing from Debian: ${missing[*]}"
+    update_indexes
+    if ! as_root apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+        echo "Could not install what the build needs (apt's message is above); run 'apt-get update' and try again, or use another Debian mirror." >&2
+        exit 2
+    fi
+fi
+[ "$optional" = yes ] || exit 0
 
-echo "Installing from Debian: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-# A mirror caught mid-sync fails one index now and then; the install below
-# still works from the indexes that did arrive, and says so if it cannot.
-as_root apt-get update -q || as_root apt-get update -q || echo "Some package indexes did not update; installing from those that did"
-as_root apt-get install -y -q --no-install-recommends "${missing[@]}"
+# What only some tests need, after it: 32-bit Wine, for the 32-bit programs.
+# Where it cannot be had, those tests are skipped with the reason this keeps
+# (scripts/lib/i386.sh), and the machine is left as it was: a half-installed
+# wine32 is what Debian's wine starts first, and on a kernel that cannot run
+# it, 64-bit Wine fails too.
+failure_file=$(qhj_i386_failure_file)
+reason=$(qhj_i386_not_wanted "$PWD")
+if [ -n "$reason" ]; then
+    echo "Not installing ${QHJ_I386_PACKAGES[*]}: $reason; the 32-bit Wine tests will be skipped"
+    exit 0
+fi
+mapfile -t missing < <(qhj_i386_missing)
+if [ ${#missing[@]} -eq 0 ]; then
+    rm -f "$failure_file"
+    exit 0
+fi
+
+i386_installed() {
+    dpkg-query -W -f='${Package}:${Architecture} ${db:Status-Status}\n' 2>/dev/null |
+        awk '$1 ~ /:i386$/ && $2 != "not-installed" { print $1 }' | sort
+}
+before=$(i386_installed)
+added_arch=no
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding the i386 architecture for 32-bit Wine"
+    as_root dpkg --add-architecture i386
+    added_arch=yes
+fi
+# apt's first error is kept as the reason: often the i386 index that did
+# not arrive, which the install's own error only follows from.
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if [ "$added_arch" = yes ] || [ "$updated" = no ]; then
+    update_indexes 2>&1 | tee "$log"
+fi
+echo "Installing from Debian, for the 32-bit Wine tests: ${missing[*]}"
+# --no-remove: an optional part may not take anything already there away.
+if as_root apt-get install -y -q --no-install-recommends --no-remove "${missing[@]}" 2>&1 | tee -a "$log"; then
+    rm -f "$failure_file"
+    exit 0
+fi
+
+first_error=$(grep -m1 '^E: ' "$log" || grep -m1 . "$log" || echo "apt-get install failed")
+mkdir -p "$(dirname "$failure_file")"
+echo "$first_error" >"$failure_file"
+mapfile -t added < <(comm -13 <(echo "$before") <(i386_installed) | grep .)
+if [ ${#added[@]} -gt 0 ]; then
+    echo "Removing the i386 packages the failed install left: ${added[*]}"
+    as_root apt-get purge -y -q "${added[@]}" || as_root dpkg --purge --force-depends "${added[@]}" ||
+        echo "Could not remove them; remove them by hand before using Wine: ${added[*]}" >&2
+fi
+if [ "$added_arch" = yes ] && [ -z "$(i386_installed)" ]; then
+    as_root dpkg --remove-architecture i386
+fi
+echo "32-bit Wine could not be installed ($first_error); going on without it: the 32-bit Wine tests will be skipped"

@@ -1,23 +1,36 @@
-# Sourced by scripts/install-deps.sh and the Wine tests: can this kernel
-# execute 32-bit x86 programs? Some kernels are built without that, and on
-# them 32-bit Wine cannot start.
+# Sourced by scripts/install-deps.sh and the Wine tests: can the 32-bit
+# Windows programs run here? They need a kernel that executes 32-bit x86
+# programs (some are built without that) and Debian's 32-bit Wine, which
+# the archive cannot always supply.
 #
-#   qhj_i386_runs [DIR]  succeeds when it can; the probe is written to DIR
-#                     (default TMPDIR), which must allow programs to run.
-#                     QHJ_I386=yes|no stands in for the answer, so the other
-#                     path can be tried on any machine.
-#   qhj_i386_reason   the words a skip prints when it cannot
+#   qhj_i386_runs [DIR]      succeeds when the kernel can run them; the probe
+#                            is written to DIR (default TMPDIR), which must
+#                            allow programs to run. QHJ_I386_KERNEL=yes|no
+#                            stands in for the answer, so the other path can
+#                            be tried on any machine.
+#   qhj_i386_not_wanted [DIR]
+#                            why 32-bit Wine is not even tried, or nothing:
+#                            QHJ_I386=no, or the kernel
+#   qhj_i386_skip_reason [DIR]
+#                            why the 32-bit Wine tests cannot run, or
+#                            nothing when they can: one of the two above, or
+#                            the install that failed
+#   qhj_i386_failure_file    where install-deps.sh keeps apt's reason when
+#                            32-bit Wine could not be installed
+#                            (QHJ_DEPS_STATE, default build-deps/)
 #
 # The probe runs a program of its own rather than one from a package, so it
 # answers before any i386 package is installed: a 96-byte static i386 ELF
 # that only calls exit(32) through int 0x80.
 
-qhj_i386_reason() {
-    echo "the kernel cannot run 32-bit programs"
+QHJ_I386_PACKAGES=(wine32:i386)
+
+qhj_i386_failure_file() {
+    echo "${QHJ_DEPS_STATE:-$(dirname "${BASH_SOURCE[0]}")/../../build-deps}/i386-install-failed"
 }
 
 qhj_i386_runs() {
-    case ${QHJ_I386:-} in
+    case ${QHJ_I386_KERNEL:-} in
     yes) return 0 ;;
     no) return 1 ;;
     esac
@@ -29,4 +42,31 @@ qhj_i386_runs() {
     status=$?
     rm -f "$probe"
     [ "$status" -eq 32 ]
+}
+
+qhj_i386_not_wanted() {
+    if [ "${QHJ_I386:-}" = no ]; then
+        echo "QHJ_I386=no asked to leave the 32-bit programs out"
+    elif ! qhj_i386_runs "$@"; then
+        echo "the kernel cannot run 32-bit programs"
+    fi
+}
+
+qhj_i386_missing() {
+    local pkg
+    for pkg in "${QHJ_I386_PACKAGES[@]}"; do
+        [ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" = installed ] || echo "$pkg"
+    done
+}
+
+qhj_i386_skip_reason() {
+    local reason missing
+    reason=$(qhj_i386_not_wanted "$@")
+    if [ -z "$reason" ]; then
+        missing=$(qhj_i386_missing)
+        [ -z "$missing" ] && return 0
+        reason="32-bit Wine could not be installed: $(cat "$(qhj_i386_failure_file)" 2>/dev/null ||
+            echo "${missing//$'\n'/ } is not installed; scripts/install-deps.sh test installs it")"
+    fi
+    echo "$reason"
 }

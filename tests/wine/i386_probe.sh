@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
-# Fixture: asks once whether this kernel runs 32-bit x86 programs, and
-# writes the answer, yes or no, to QHJ_I386_ANSWER for the 32-bit Wine tests
-# to read. QHJ_I386=yes|no in the environment stands in for the probe.
+# Fixture: asks once whether the 32-bit Wine tests can run here, and writes
+# to QHJ_I386_ANSWER why not, or nothing when they can, for those tests to
+# read (scripts/lib/i386.sh).
 set -euo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/i386.sh"
 mkdir -p "$(dirname "$QHJ_I386_ANSWER")"
-if qhj_i386_runs "$(dirname "$QHJ_I386_ANSWER")"; then
-    echo yes >"$QHJ_I386_ANSWER"
-    echo "this kernel runs 32-bit programs: the 32-bit Wine tests run"
+qhj_i386_skip_reason "$(dirname "$QHJ_I386_ANSWER")" >"$QHJ_I386_ANSWER"
+if [ -s "$QHJ_I386_ANSWER" ]; then
+    echo "$(cat "$QHJ_I386_ANSWER"): the 32-bit Wine tests will be skipped"
 else
-    echo no >"$QHJ_I386_ANSWER"
-    echo "$(qhj_i386_reason): the 32-bit Wine tests will be skipped"
+    echo "32-bit Wine is here: the 32-bit Wine tests run"
 fi
