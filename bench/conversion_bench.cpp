@@ -1,8 +1,8 @@
-#include "conversion/amount_conversion.h"
 #include "conversion/capital_reader.h"
 #include "conversion/figures.h"
 #include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
+#include "window/convert_amount.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,7 +36,7 @@ void convertStartInput(benchmark::State& state)
 {
     SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::ConvertAmount(u"123456.78", box));
+        benchmark::DoNotOptimize(qhj::window::ConvertAmount(u"123456.78", box));
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(convertStartInput);
@@ -104,7 +104,7 @@ void convertTenMillion(benchmark::State& state)
     const std::u16string input = hugeInput(static_cast<int>(state.range(0)));
     SilentBox box;
     for (auto _ : state)
-        benchmark::DoNotOptimize(qhj::conversion::ConvertAmount(input, box));
+        benchmark::DoNotOptimize(qhj::window::ConvertAmount(input, box));
     state.counters["peak_rss_MiB"] = peakResidentMiB();
     state.counters["input_MiB"] = static_cast<double>(input.size() * sizeof(char16_t)) / (1024.0 * 1024.0);
 }

@@ -36,14 +36,14 @@ void ItemTask::longLine(const Line&)
 void ConvertTask::item(std::optional<std::u16string_view> text)
 {
     if (!text) {
-        m_notices.notice(conversion::kFailureNotice.prompt);
+        m_notices.notice(conversion::noticeText(conversion::Notice::kFailure));
         failed();
         m_out.endLine();
         return;
     }
     const conversion::AmountCheck check = conversion::checkAmount(*text);
     for (std::size_t i = 0; i < check.noticeCount; ++i)
-        m_notices.notice(check.notices[i]->prompt);
+        m_notices.notice(conversion::noticeText(check.notices[i]));
     // A notice means the line is not the amount as typed: failed, or cut.
     if (check.noticeCount > 0)
         failed();
@@ -85,7 +85,7 @@ void StandardTask::item(std::optional<std::u16string_view> text)
         failed();
     } else {
         if (reading.cut) {
-            m_notices.notice(conversion::kExtraDecimalsNotice.prompt);
+            m_notices.notice(conversion::noticeText(conversion::Notice::kExtraDecimals));
             failed();
         }
         m_out.write(conversion::standardText(reading.amount, m_prefix));

@@ -1,5 +1,7 @@
 #include "conversion/amount.h"
 
+#include "conversion/amount_conversion.h"
+
 #include <charconv>
 
 namespace qhj::conversion {

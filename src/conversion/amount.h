@@ -2,7 +2,7 @@
 // both say.
 #pragma once
 
-#include "conversion/amount_conversion.h"
+#include "conversion/capital_digits.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +38,8 @@ constexpr std::u16string_view trimmedBlanks(std::u16string_view text)
         text.remove_suffix(1);
     return text;
 }
+
+struct CheckedAmount; // amount_conversion.h
 
 // Why figures or capitals that hold nothing but blanks cannot be read.
 inline constexpr std::u16string_view kNoAmount = u"没有金额";

@@ -7,11 +7,6 @@ namespace qhj::conversion {
 
 namespace {
 
-void show(runtime::MessageBox& box, const NoticeText& notice)
-{
-    box.msgBox(notice.prompt, notice.style, notice.title);
-}
-
 bool allDigits(std::u16string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char16_t c) { return digitValue(c) >= 0; });
@@ -24,20 +19,33 @@ std::u16string_view capitalDigit(char16_t checkedDigit)
 
 } // namespace
 
+std::u16string_view noticeText(Notice notice)
+{
+    switch (notice) {
+    case Notice::kMorePoints:
+        return u"数字输入出错";
+    case Notice::kExtraDecimals:
+        return u"小数点后第二位后的数字将被忽略";
+    case Notice::kFailure:
+        break;
+    }
+    return u"你输入的数字太大或者输入错误，识别失败";
+}
+
 AmountCheck checkAmount(std::u16string_view input)
 {
     AmountCheck check;
-    const auto notice = [&check](const NoticeText& text) { check.notices[check.noticeCount++] = &text; };
+    const auto notice = [&check](Notice code) { check.notices[check.noticeCount++] = code; };
     // Every way of failing ends here: the failure notice and no amount.
     const auto failure = [&check, &notice]() {
-        notice(kFailureNotice);
+        notice(Notice::kFailure);
         check.amount.reset();
         return check;
     };
 
     const std::size_t point = input.find(u'.');
     if (point != std::u16string_view::npos && input.find(u'.', point + 1) != std::u16string_view::npos) {
-        notice(kMorePointsNotice);
+        notice(Notice::kMorePoints);
         return check;
     }
     CheckedAmount amount;
@@ -53,7 +61,7 @@ AmountCheck checkAmount(std::u16string_view input)
     if (amount.integer.size() > IntegerUnits.size() || !allDigits(amount.integer))
         return failure();
     if (amount.fraction.size() > 2) {
-        notice(kExtraDecimalsNotice);
+        notice(Notice::kExtraDecimals);
         amount.fraction = amount.fraction.substr(0, 2);
     }
     if (!allDigits(amount.fraction))
@@ -79,14 +87,6 @@ std::u16string literalText(const CheckedAmount& amount)
     }
     text += kClosingMark;
     return text;
-}
-
-std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
-{
-    const AmountCheck check = checkAmount(input);
-    for (std::size_t i = 0; i < check.noticeCount; ++i)
-        show(box, *check.notices[i]);
-    return check.amount ? literalText(*check.amount) : std::u16string();
 }
 
 } // namespace qhj::conversion

@@ -1,7 +1,7 @@
 #include "conversion/cheque_date.h"
 
 #include "conversion/amount.h"
-#include "conversion/amount_conversion.h"
+#include "conversion/capital_digits.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "conversion/figures.h"
 
-#include "conversion/amount_conversion.h"
+#include "conversion/capital_digits.h"
 
 namespace qhj::conversion {
 

@@ -58,7 +58,7 @@ const char16_t* windowForm(std::u16string_view figures)
     for (std::size_t i = 0; i < check.noticeCount; ++i) {
         if (i > 0)
             message += u'\n';
-        message += check.notices[i]->prompt;
+        message += noticeText(check.notices[i]);
     }
     return fail(message);
 }
@@ -69,7 +69,7 @@ const char16_t* standardForm(std::u16string_view figures, Prefix prefix)
     if (!reading.readable)
         return fail(reading.reason, reading.position);
     if (reading.cut)
-        return fail(kExtraDecimalsNotice.prompt);
+        return fail(noticeText(Notice::kExtraDecimals));
     return succeed(standardText(reading.amount, prefix));
 }
 

@@ -1,13 +1,11 @@
 #include "window/commands.h"
 
-#include "conversion/amount_conversion.h"
-
 namespace qhj::window {
 
 void generate(runtime::Runtime& rt)
 {
     const std::u16string input = rt.text1().text();
-    rt.text2().setText(conversion::ConvertAmount(input, rt));
+    rt.text2().setText(ConvertAmount(input, rt));
 }
 
 void copy(runtime::Runtime& rt)

@@ -4,6 +4,7 @@
 
 #include "runtime/runtime.h"
 #include "version/version.h"
+#include "window/convert_amount.h"
 #include "window/form1.h"
 
 #include <string_view>
@@ -20,7 +21,6 @@ inline constexpr std::u16string_view kAuthorNotice =
 
 inline constexpr std::u16string_view kClipboardBusyPrompt = u"复制失败，剪贴板正被其他程序占用，请稍后再试";
 inline constexpr std::u16string_view kNoMemoryPrompt = u"复制失败，内存不足，请关闭一些程序后再试";
-inline constexpr std::u16string_view kErrorTitle = u"错误";
 
 // Converts Text1 into Text2; notices appear during the call.
 void generate(runtime::Runtime& rt);

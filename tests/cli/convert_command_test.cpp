@@ -2,9 +2,9 @@
 
 #include "cli/utf8.h"
 #include "cli_streams.h"
-#include "conversion/amount_conversion.h"
 #include "support/recording_runtime.h"
 #include "version/version.h"
+#include "window/convert_amount.h"
 
 #include <gtest/gtest.h>
 
@@ -469,7 +469,7 @@ Result expected(const std::string& line)
     std::string out;
     std::string err;
     if (decodeUtf8(line, text)) {
-        appendUtf8(conversion::ConvertAmount(text, rt), out);
+        appendUtf8(window::ConvertAmount(text, rt), out);
         for (const auto& box : rt.boxes) {
             err += "第1行：";
             appendUtf8(box.prompt, err);

@@ -3,7 +3,7 @@
 #include "conversion/figures.h"
 #include "conversion/pair_check.h"
 
-#include "conversion_table.h"
+#include "support/conversion_table.h"
 #include "support/recording_runtime.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +19,11 @@ using qhj::testing::kFailureBox;
 using qhj::testing::kWarningBox;
 using qhj::testing::toUtf8;
 
+void show(runtime::MessageBox& box, const qhj::testing::ExpectedNotice& notice)
+{
+    box.msgBox(notice.prompt, runtime::MsgBoxStyle::kExclamation, notice.title);
+}
+
 // The standard form as qinghejian-convert --standard writes it, its notices
 // shown as boxes so that the tables read like the window form's: the
 // extra-decimals warning for decimals cut, the failure notice for figures
@@ -27,9 +32,9 @@ std::u16string standardForm(std::u16string_view input, runtime::MessageBox& box)
 {
     const FiguresReading reading = readFigures(input, ExtraDecimals::kCut);
     if (reading.cut)
-        box.msgBox(kExtraDecimalsNotice.prompt, kExtraDecimalsNotice.style, kExtraDecimalsNotice.title);
+        show(box, qhj::testing::kExtraDecimalsNotice);
     if (!reading.readable) {
-        box.msgBox(kFailureNotice.prompt, kFailureNotice.style, kFailureNotice.title);
+        show(box, qhj::testing::kFailureNotice);
         return {};
     }
     return standardText(reading.amount);

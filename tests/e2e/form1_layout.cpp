@@ -3,9 +3,9 @@
 // 96 dpi, the tab order, the menu, and the titles a notice can have. Built
 // and run at build time, so the harness never holds a copy of them.
 #include "cli/utf8.h"
-#include "conversion/amount_conversion.h"
 #include "runtime/runtime.h"
 #include "window/commands.h"
+#include "window/convert_amount.h"
 #include "window/form1.h"
 
 #include <algorithm>
@@ -65,9 +65,9 @@ int main()
         std::printf(" %.*s", static_cast<int>(item.name.size()), item.name.data());
     std::printf(" )\nNOTICE_TITLES=(");
     std::vector<std::u16string_view> titles{qhj::runtime::kApplicationTitle, qhj::window::kErrorTitle};
-    for (const auto* notice : {&qhj::conversion::kMorePointsNotice, &qhj::conversion::kExtraDecimalsNotice,
-                               &qhj::conversion::kFailureNotice}) {
-        const std::u16string_view title = qhj::runtime::effectiveTitle(notice->title);
+    using qhj::conversion::Notice;
+    for (const Notice notice : {Notice::kMorePoints, Notice::kExtraDecimals, Notice::kFailure}) {
+        const std::u16string_view title = qhj::runtime::effectiveTitle(qhj::window::noticeBox(notice).title);
         if (std::find(titles.begin(), titles.end(), title) == titles.end())
             titles.push_back(title);
     }

@@ -8,13 +8,13 @@
 // either give a value in range that survives being written again, or say
 // where and why it cannot be read.
 #include "cli/utf8.h"
-#include "conversion/amount_conversion.h"
 #include "conversion/capital_reader.h"
 #include "conversion/figures.h"
 #include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
 
 #include "support/recording_runtime.h"
+#include "window/convert_amount.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -25,11 +25,7 @@
 
 namespace {
 
-using qhj::conversion::ConvertAmount;
 using qhj::conversion::ExtraDecimals;
-using qhj::conversion::kExtraDecimalsNotice;
-using qhj::conversion::kFailureNotice;
-using qhj::conversion::kMorePointsNotice;
 
 // UTF-8 when the bytes are, so seeds stay readable; anything else is taken
 // as UTF-16 code units two bytes at a time, which reaches every unit a
@@ -103,24 +99,18 @@ void checkReader(const std::u16string& text)
         fail("a reading does not survive being written again", text);
 }
 
-bool shows(const qhj::testing::ShownBox& box, const qhj::conversion::NoticeText& notice)
-{
-    return box.prompt == notice.prompt && box.style == notice.style
-        && box.title == qhj::runtime::effectiveTitle(notice.title);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::u16string input = decode(data, size);
     qhj::testing::RecordingRuntime rt;
-    const std::u16string result = ConvertAmount(input, rt);
+    const std::u16string result = qhj::window::ConvertAmount(input, rt);
     const auto& boxes = rt.boxes;
 
-    const bool morePoints = boxes.size() == 1 && shows(boxes[0], kMorePointsNotice);
-    const bool failed = !boxes.empty() && shows(boxes.back(), kFailureNotice);
-    const bool warned = !boxes.empty() && shows(boxes.front(), kExtraDecimalsNotice);
+    const bool morePoints = boxes.size() == 1 && boxes[0] == qhj::testing::kMorePointsBox;
+    const bool failed = !boxes.empty() && boxes.back() == qhj::testing::kFailureBox;
+    const bool warned = !boxes.empty() && boxes.front() == qhj::testing::kWarningBox;
     const std::size_t expectedBoxes = (morePoints ? 1u : 0u) + (warned ? 1u : 0u) + (failed ? 1u : 0u);
     if (boxes.size() > 2 || boxes.size() != expectedBoxes)
         fail("notices out of order", input);

@@ -1,7 +1,7 @@
 // The window's input rules: what fails, with which notices, and text of any
 // length is answered at once. The standard form reads figures by rules of
 // its own (figures_test.cpp).
-#include "conversion/amount_conversion.h"
+#include "window/convert_amount.h"
 
 #include "support/recording_runtime.h"
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace qhj::conversion {
+namespace qhj::window {
 namespace {
 
 using qhj::testing::RecordingRuntime;
@@ -70,7 +70,7 @@ TEST(InputRulesTable, WhatFailsAndWithWhichNotices)
         EXPECT_EQ(toUtf8(ConvertAmount(f.input, rt)), "");
         EXPECT_EQ(rt.boxes, f.boxes);
         // The same, as values.
-        const AmountCheck check = checkAmount(f.input);
+        const conversion::AmountCheck check = conversion::checkAmount(f.input);
         EXPECT_FALSE(check.amount.has_value());
         EXPECT_EQ(check.noticeCount, f.boxes.size());
     }
@@ -118,4 +118,4 @@ TEST(InputRulesTest, HugeInputsAnswerQuickly)
 }
 
 } // namespace
-} // namespace qhj::conversion
+} // namespace qhj::window

@@ -1,6 +1,6 @@
-#include "conversion/amount_conversion.h"
+#include "window/convert_amount.h"
 
-#include "conversion_table.h"
+#include "support/conversion_table.h"
 #include "support/recording_runtime.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-namespace qhj::conversion {
+namespace qhj::window {
 namespace {
 
-using testing::Case;
+using conversion::testing::Case;
 using qhj::testing::kFailureBox;
 using qhj::testing::kWarningBox;
 
 void expectTable(const std::vector<Case>& table)
 {
-    testing::expectTable(ConvertAmount, table);
+    conversion::testing::expectTable(ConvertAmount, table);
 }
 
 TEST(ConvertAmountTable, PositionalForm)
@@ -53,4 +53,4 @@ TEST(ConvertAmountTable, TwelveDigits)
 }
 
 } // namespace
-} // namespace qhj::conversion
+} // namespace qhj::window
