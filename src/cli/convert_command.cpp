@@ -58,8 +58,8 @@ std::unique_ptr<ItemTask> taskFor(const Options& options, BufferedOutput& out, L
 {
     switch (options.job) {
     case Job::kStandard: {
-        const auto prefix = options.renminbi ? conversion::Prefix::kRenminbi : conversion::Prefix::kNone;
-        return std::make_unique<StandardTask>(prefix, out, notices);
+        return std::make_unique<StandardTask>(
+            options.renminbi ? face::Form::kRenminbi : face::Form::kStandard, out, notices);
     }
     case Job::kRead:
         return std::make_unique<ReadTask>(out, notices);

@@ -1,11 +1,10 @@
 #include "cli/tasks.h"
 
 #include "cli/utf8.h"
+#include "conversion/amount.h"
 #include "conversion/amount_conversion.h"
-#include "conversion/capital_reader.h"
 #include "conversion/cheque_date.h"
-#include "conversion/figures.h"
-#include "conversion/pair_check.h"
+#include "face/face.h"
 
 namespace qhj::cli {
 
@@ -17,95 +16,84 @@ constexpr std::u16string_view kTooLong = u"这一行太长，无法识别";
 
 void LineNotices::notice(std::u16string_view text, std::size_t position)
 {
-    m_err.writeUtf8("第");
-    m_err.writeNumber(m_line);
-    m_err.writeUtf8("行：");
-    if (position > 0)
-        m_err.write(conversion::positionText(position));
-    m_err.write(text);
-    m_err.endLine();
+    // A message of several lines is several notices; the position is the
+    // first one's.
+    for (std::size_t end = text.find(u'\n');; end = text.find(u'\n')) {
+        m_err.writeUtf8("第");
+        m_err.writeNumber(m_line);
+        m_err.writeUtf8("行：");
+        if (position > 0)
+            m_err.write(conversion::positionText(position));
+        m_err.write(text.substr(0, end));
+        m_err.endLine();
+        if (end == std::u16string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+        position = 0;
+    }
 }
 
-void ItemTask::longLine(const Line&)
+void ItemTask::refused(std::u16string_view why)
 {
-    m_notices.notice(kTooLong);
+    m_notices.notice(why);
     failed();
     m_out.endLine();
 }
 
+void ItemTask::written(const face::Outcome& outcome)
+{
+    if (!outcome.exact()) {
+        m_notices.notice(outcome.message, outcome.position);
+        failed();
+    }
+    m_out.write(outcome.text);
+    m_out.endLine();
+}
+
+void ItemTask::longLine(const Line&)
+{
+    refused(kTooLong);
+}
+
 void ConvertTask::item(std::optional<std::u16string_view> text)
 {
-    if (!text) {
-        m_notices.notice(conversion::noticeText(conversion::Notice::kFailure));
-        failed();
-        m_out.endLine();
-        return;
-    }
-    const conversion::AmountCheck check = conversion::checkAmount(*text);
-    for (std::size_t i = 0; i < check.noticeCount; ++i)
-        m_notices.notice(conversion::noticeText(check.notices[i]));
-    // A notice means the line is not the amount as typed: failed, or cut.
-    if (check.noticeCount > 0)
-        failed();
-    if (check.amount)
-        m_out.write(conversion::literalText(*check.amount));
-    m_out.endLine();
+    if (text)
+        written(face::toCapitals(*text, face::Form::kWindow));
+    else
+        refused(conversion::noticeText(conversion::Notice::kFailure));
 }
 
 void ConvertTask::longLine(const Line& line)
 {
-    if (!line.valid) {
+    if (!line.valid)
         item(std::nullopt);
-    } else if (line.points >= 2) {
-        // Its points alone decide: the conversion refuses it for them, as
-        // it would the whole line.
-        item(u"..");
-    } else if (decodeUtf8(line.bytes, m_text)) {
+    else if (line.points >= 2)
+        // Its points alone decide, as they would for the whole line.
+        refused(conversion::noticeText(conversion::Notice::kMorePoints));
+    else if (decodeUtf8(line.bytes, m_text))
         // The start kept is enough to fail or convert as the whole would:
         // more than twelve integer characters, or the point and the two
         // decimals that count, and more after them.
         item(m_text);
-    } else {
+    else
         item(std::nullopt);
-    }
 }
 
 void StandardTask::item(std::optional<std::u16string_view> text)
 {
-    if (!text) {
-        m_notices.notice(kNotText);
-        failed();
-        m_out.endLine();
-        return;
-    }
-    const conversion::FiguresReading reading =
-        conversion::readFigures(*text, conversion::ExtraDecimals::kCut);
-    if (!reading.readable) {
-        m_notices.notice(reading.reason, reading.position);
-        failed();
-    } else {
-        if (reading.cut) {
-            m_notices.notice(conversion::noticeText(conversion::Notice::kExtraDecimals));
-            failed();
-        }
-        m_out.write(conversion::standardText(reading.amount, m_prefix));
-    }
-    m_out.endLine();
+    if (text)
+        written(face::toCapitals(*text, m_form));
+    else
+        refused(kNotText);
 }
 
 void ReadTask::item(std::optional<std::u16string_view> text)
 {
-    if (!text) {
-        m_notices.notice(kNotText);
-        failed();
-    } else if (const conversion::CapitalReading reading = conversion::readCapitals(*text); reading.readable) {
-        char figures[conversion::kMaxFiguresLength];
-        m_out.writeUtf8(std::string_view(figures, conversion::writeFigures(reading.amount, figures)));
-    } else {
-        m_notices.notice(reading.reason, text->empty() ? 0 : reading.position);
-        failed();
-    }
-    m_out.endLine();
+    if (text) {
+        face::fromCapitals(*text, m_outcome);
+        written(m_outcome);
+    } else
+        refused(kNotText);
 }
 
 void CheckTask::item(std::optional<std::u16string_view> text)
@@ -114,6 +102,8 @@ void CheckTask::item(std::optional<std::u16string_view> text)
         unreadable(kNotText);
         return;
     }
+    // The figures end at the first blank after them. A position in the
+    // capitals counts from their first character, not from the line's.
     const std::u16string_view line = conversion::trimmedBlanks(*text);
     std::size_t gap = 0;
     while (gap < line.size() && !conversion::isBlank(line[gap]))
@@ -123,12 +113,10 @@ void CheckTask::item(std::optional<std::u16string_view> text)
 
 void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
 {
-    const conversion::PairCheck check = conversion::checkPair(figures, capitals);
-    if (!conversion::passes(check))
+    face::checkPair(figures, capitals, m_verdict);
+    if (!m_verdict.passes())
         failed();
-    m_line.clear();
-    conversion::appendVerdict(check, m_line);
-    m_out.write(m_line);
+    m_out.write(m_verdict.line);
     m_out.endLine();
 }
 
@@ -147,22 +135,15 @@ void CheckTask::longLine(const Line&)
 
 void DateTask::item(std::optional<std::u16string_view> text)
 {
-    written(text ? conversion::writeChequeDate(*text) : conversion::ChequeDate{{}, conversion::kDateFormat});
+    if (text)
+        written(face::chequeDate(*text));
+    else
+        refused(conversion::kDateFormat);
 }
 
 void DateTask::date(int year, int month, int day)
 {
-    written(conversion::writeChequeDate(year, month, day));
-}
-
-void DateTask::written(const conversion::ChequeDate& written)
-{
-    if (written.text.empty()) {
-        m_notices.notice(written.error);
-        failed();
-    }
-    m_out.write(written.text);
-    m_out.endLine();
+    written(face::chequeDate(year, month, day));
 }
 
 } // namespace qhj::cli

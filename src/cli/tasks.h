@@ -5,8 +5,7 @@
 
 #include "cli/line_reader.h"
 #include "cli/output.h"
-#include "conversion/cheque_date.h"
-#include "conversion/standard_form.h"
+#include "face/face.h"
 
 #include <cstddef>
 #include <optional>
@@ -48,6 +47,11 @@ public:
 
 protected:
     void failed() { m_succeeded = false; }
+    // Writes the result, if any, and the message as notices unless the
+    // result is exact.
+    void written(const face::Outcome& outcome);
+    // No result: an empty line, and `why` as the notice.
+    void refused(std::u16string_view why);
 
     BufferedOutput& m_out;
     LineNotices& m_notices;
@@ -70,13 +74,13 @@ private:
 // The payment rules' form, from figures as people write them (figures.h).
 class StandardTask : public ItemTask {
 public:
-    StandardTask(conversion::Prefix prefix, BufferedOutput& out, LineNotices& notices)
-        : ItemTask(out, notices), m_prefix(prefix)
+    StandardTask(face::Form form, BufferedOutput& out, LineNotices& notices)
+        : ItemTask(out, notices), m_form(form)
     { }
     void item(std::optional<std::u16string_view> text) override;
 
 private:
-    conversion::Prefix m_prefix;
+    face::Form m_form;
 };
 
 // Reads capitals back into figures with two decimals: 1680.32.
@@ -84,6 +88,9 @@ class ReadTask : public ItemTask {
 public:
     using ItemTask::ItemTask;
     void item(std::optional<std::u16string_view> text) override;
+
+private:
+    face::Outcome m_outcome; // reused, so that a line costs no allocation
 };
 
 // Checks figures against capitals: 一致, 不一致 or 无法识别, and the rules
@@ -99,7 +106,7 @@ public:
     void unreadable(std::u16string_view why);
 
 private:
-    std::u16string m_line; // reused, so that a line costs no allocation
+    face::PairVerdict m_verdict; // reused, so that a line costs no allocation
 };
 
 // Writes each date in capitals, as on a cheque: 2026-10-20, 2026/10/20,
@@ -109,9 +116,6 @@ public:
     using ItemTask::ItemTask;
     void item(std::optional<std::u16string_view> text) override;
     void date(int year, int month, int day);
-
-private:
-    void written(const conversion::ChequeDate& written);
 };
 
 } // namespace qhj::cli

@@ -1,0 +1,70 @@
+// One face over the conversions for every front end but the window: the
+// companion, the npm package and the bindings of other languages. Each call
+// takes and gives UTF-16, keeps nothing between calls, and returns its
+// result, or its reason, as values; what a front end shows of them is its
+// own affair.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace qhj::face {
+
+enum class Form {
+    kStandard, // the payment rules' form: 壹仟肆佰零玖元伍角整
+    kRenminbi, // the same after 人民币
+    kWindow,   // the window's literal form: 壹仟肆佰零拾玖圆伍角零分整
+};
+
+enum class Reason : unsigned char {
+    kNone,          // the text is the whole input's result
+    kExtraDecimals, // decimals after 分 were cut: the text is the rest's
+    kUnreadable,    // no result: the input cannot be read
+    kInvalidDate,   // no result: no such date, or not written as a date
+};
+
+struct Outcome {
+    std::u16string text; // the result; empty when there is none
+    Reason reason = Reason::kNone;
+    std::u16string message;   // the reason in words, one line for each
+                              // notice; empty for kNone
+    std::size_t position = 0; // 1-based, where the message points into
+                              // the input; 0 where it points nowhere
+
+    bool exact() const { return reason == Reason::kNone; }
+};
+
+// The message as one text, with "第K个字符：" where it points into the input.
+std::u16string describe(const Outcome& outcome);
+
+// Figures to capitals. kStandard and kRenminbi read the figures as people
+// write them (conversion/figures.h); kWindow by the window's rules, whose
+// notices are the message.
+Outcome toCapitals(std::u16string_view figures, Form form = Form::kStandard);
+
+// Capitals to figures with two decimals: 1409.50, -0.10.
+Outcome fromCapitals(std::u16string_view capitals);
+// The same into `outcome`, whose text keeps its room: for a caller that
+// reads many, one after another.
+void fromCapitals(std::u16string_view capitals, Outcome& outcome);
+
+struct PairVerdict {
+    std::u16string line;   // as qinghejian-convert --check prints it
+    bool agrees = false;   // the same amount with the same sign
+    unsigned findings = 0; // conversion::Finding bits, when they agree
+
+    // Agreeing, and breaking no rule.
+    bool passes() const { return agrees && findings == 0; }
+};
+
+// Figures against capitals; blanks around either do not count.
+PairVerdict checkPair(std::u16string_view figures, std::u16string_view capitals);
+// The same into `verdict`, whose line keeps its room.
+void checkPair(std::u16string_view figures, std::u16string_view capitals, PairVerdict& verdict);
+
+// A cheque's date of issue in capitals: 2026-10-20 -> 贰零贰陆年零壹拾月零贰拾日.
+Outcome chequeDate(std::u16string_view date);
+Outcome chequeDate(int year, int month, int day);
+
+} // namespace qhj::face
