@@ -57,9 +57,10 @@ void ItemTask::longLine(const Line&)
 
 void ConvertTask::item(std::optional<std::u16string_view> text)
 {
-    if (text)
-        written(face::toCapitals(*text, face::Form::kWindow));
-    else
+    if (text) {
+        face::toCapitals(*text, face::Form::kWindow, m_outcome);
+        written(m_outcome);
+    } else
         refused(conversion::noticeText(conversion::Notice::kFailure));
 }
 
@@ -81,9 +82,10 @@ void ConvertTask::longLine(const Line& line)
 
 void StandardTask::item(std::optional<std::u16string_view> text)
 {
-    if (text)
-        written(face::toCapitals(*text, m_form));
-    else
+    if (text) {
+        face::toCapitals(*text, m_form, m_outcome);
+        written(m_outcome);
+    } else
         refused(kNotText);
 }
 

@@ -55,6 +55,7 @@ protected:
 
     BufferedOutput& m_out;
     LineNotices& m_notices;
+    face::Outcome m_outcome; // reused, so that a line costs no allocation
 
 private:
     bool m_succeeded = true;
@@ -88,9 +89,6 @@ class ReadTask : public ItemTask {
 public:
     using ItemTask::ItemTask;
     void item(std::optional<std::u16string_view> text) override;
-
-private:
-    face::Outcome m_outcome; // reused, so that a line costs no allocation
 };
 
 // Checks figures against capitals: 一致, 不一致 or 无法识别, and the rules

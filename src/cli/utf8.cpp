@@ -86,10 +86,23 @@ bool decodeUtf8(std::string_view bytes, std::u16string& out)
 char* encodeUtf8(std::u16string_view text, char* to)
 {
     const auto put = [&to](char32_t byte) { *to++ = static_cast<char>(byte); };
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // A run of ASCII first, a byte for a unit: figures are nothing else.
+    std::size_t i = 0;
+    const std::size_t size = text.size();
+    const char16_t* const units = text.data();
+    while (i < size && units[i] < 0x80)
+        *to++ = static_cast<char>(units[i++]);
+    for (; i < text.size(); ++i) {
         char32_t c = text[i];
         if (c < 0x80) {
             put(c);
+            continue;
+        }
+        // Most Chinese text: three bytes, no surrogate.
+        if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
+            put(0xE0 | (c >> 12));
+            put(0x80 | ((c >> 6) & 0x3F));
+            put(0x80 | (c & 0x3F));
             continue;
         }
         if (isHighSurrogate(c) || isLowSurrogate(c)) {

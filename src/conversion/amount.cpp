@@ -2,6 +2,7 @@
 
 #include "conversion/amount_conversion.h"
 
+#include <array>
 #include <charconv>
 
 namespace qhj::conversion {
@@ -18,23 +19,30 @@ Amount amountOf(const CheckedAmount& checked)
     return amount;
 }
 
-std::size_t writeFigures(const Amount& amount, char* out)
-{
-    char* at = out;
-    if (amount.negative)
-        *at++ = '-';
-    at = std::to_chars(at, out + kMaxFiguresLength, amount.yuan).ptr;
-    *at++ = '.';
-    *at++ = static_cast<char>('0' + amount.jiao);
-    *at++ = static_cast<char>('0' + amount.fen);
-    return static_cast<std::size_t>(at - out);
-}
-
 std::u16string figuresText(const Amount& amount)
 {
-    char ascii[kMaxFiguresLength];
-    const std::size_t length = writeFigures(amount, ascii);
-    return std::u16string(ascii, ascii + length);
+    std::u16string text;
+    appendFigures(amount, text);
+    return text;
+}
+
+void appendFigures(const Amount& amount, std::u16string& out)
+{
+    // From the right: the decimals, the point, the yuan's digits, the sign.
+    std::array<char16_t, 24> units;
+    char16_t* const end = units.data() + units.size();
+    char16_t* at = end;
+    *--at = static_cast<char16_t>(u'0' + amount.fen);
+    *--at = static_cast<char16_t>(u'0' + amount.jiao);
+    *--at = u'.';
+    std::uint64_t yuan = amount.yuan;
+    do {
+        *--at = static_cast<char16_t>(u'0' + yuan % 10);
+        yuan /= 10;
+    } while (yuan != 0);
+    if (amount.negative)
+        *--at = u'-';
+    out.append(at, static_cast<std::size_t>(end - at));
 }
 
 std::u16string positionText(std::size_t position)

@@ -48,11 +48,9 @@ inline constexpr std::u16string_view kNoAmount = u"没有金额";
 Amount amountOf(const CheckedAmount& checked);
 
 // The amount in figures with two decimals, as the companion prints it:
-// "1409.50", "-0.10". writeFigures puts it in ASCII into `out`, which has
-// room for kMaxFiguresLength characters, and returns how many it wrote.
-inline constexpr std::size_t kMaxFiguresLength = 24;
-std::size_t writeFigures(const Amount& amount, char* out);
+// "1409.50", "-0.10"; appendFigures adds it to `out`.
 std::u16string figuresText(const Amount& amount);
+void appendFigures(const Amount& amount, std::u16string& out);
 
 // "第K个字符：", where a reason points into the text it is about.
 std::u16string positionText(std::size_t position);

@@ -72,21 +72,29 @@ AmountCheck checkAmount(std::u16string_view input)
 
 std::u16string literalText(const CheckedAmount& amount)
 {
+    std::u16string text;
+    literalText(amount, text);
+    return text;
+}
+
+void literalText(const CheckedAmount& amount, std::u16string& out)
+{
     const std::u16string_view integer = amount.integer;
     const std::u16string_view fraction = amount.fraction;
 
-    std::u16string text;
-    text.reserve(2 * (integer.size() + fraction.size()) + 1);
+    // Every capital, unit and mark is one code unit: the text's length is
+    // known, and it is written in place.
+    out.resize(2 * (integer.size() + fraction.size()) + 1);
+    char16_t* at = out.data();
     for (std::size_t i = 0; i < integer.size(); ++i) {
-        text += capitalDigit(integer[i]);
-        text += IntegerUnits[integer.size() - 1 - i];
+        *at++ = capitalDigit(integer[i]).front();
+        *at++ = IntegerUnits[integer.size() - 1 - i].front();
     }
     for (std::size_t j = 0; j < fraction.size(); ++j) {
-        text += capitalDigit(fraction[j]);
-        text += j == 0 ? kJiao : kFen;
+        *at++ = capitalDigit(fraction[j]).front();
+        *at++ = (j == 0 ? kJiao : kFen).front();
     }
-    text += kClosingMark;
-    return text;
+    *at = kClosingMark.front();
 }
 
 } // namespace qhj::conversion

@@ -59,5 +59,7 @@ AmountCheck checkAmount(std::u16string_view input);
 // The window's literal form of a checked amount: every digit with the unit
 // of its place, zeros included, and the closing mark.
 std::u16string literalText(const CheckedAmount& amount);
+// The same into `out`, which keeps its room, for a caller that writes many.
+void literalText(const CheckedAmount& amount, std::u16string& out);
 
 } // namespace qhj::conversion

@@ -93,9 +93,9 @@ void appendVerdict(const PairCheck& check, std::u16string& line)
         break;
     case Verdict::kDisagree:
         line += u"不一致；小写为";
-        line += figuresText(check.figures);
+        appendFigures(check.figures, line);
         line += u"，大写为";
-        line += figuresText(check.capitals);
+        appendFigures(check.capitals, line);
         break;
     case Verdict::kUnreadable:
         line += u"无法识别；";

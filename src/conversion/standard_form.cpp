@@ -15,9 +15,28 @@ std::u16string_view capital(int digit)
     return CapitalDigits[static_cast<std::size_t>(digit)];
 }
 
+// The text being written, in place: one string made at the end costs less
+// than growing it piece by piece. The longest text, 人民币 and 负 before
+// sixteen digits with their units and 零s, the group units, 元, 零, 角 and
+// 分, is under 50 units.
+class Writer {
+public:
+    Writer& operator+=(std::u16string_view piece)
+    {
+        for (const char16_t unit : piece)
+            m_units[m_size++] = unit;
+        return *this;
+    }
+    std::u16string_view text() const { return {m_units.data(), m_size}; }
+
+private:
+    std::array<char16_t, 64> m_units;
+    std::size_t m_size = 0;
+};
+
 // The 分 digit when there is one, else the closing mark: 整 follows 元 or 角
 // but never 分.
-void appendFenOrClose(std::u16string& text, int fen)
+void appendFenOrClose(Writer& text, int fen)
 {
     if (fen != 0) {
         text += capital(fen);
@@ -27,12 +46,8 @@ void appendFenOrClose(std::u16string& text, int fen)
     }
 }
 
-} // namespace
-
-std::u16string standardText(const Amount& amount, Prefix prefix)
+void write(const Amount& amount, Prefix prefix, Writer& text)
 {
-    std::u16string text;
-    text.reserve(48);
     if (prefix == Prefix::kRenminbi)
         text += kRenminbiText;
     if (amount.negative)
@@ -43,14 +58,14 @@ std::u16string standardText(const Amount& amount, Prefix prefix)
         // Below one 元: from the first non-zero unit on.
         if (jiao == 0 && fen == 0) {
             text += u"零元整";
-            return text;
+            return;
         }
         if (jiao != 0) {
             text += capital(jiao);
             text += kJiao;
         }
         appendFenOrClose(text, fen);
-        return text;
+        return;
     }
 
     // The integer digits, most significant first.
@@ -103,7 +118,22 @@ std::u16string standardText(const Amount& amount, Prefix prefix)
         text += kJiao;
         appendFenOrClose(text, fen);
     }
-    return text;
+}
+
+} // namespace
+
+std::u16string standardText(const Amount& amount, Prefix prefix)
+{
+    Writer text;
+    write(amount, prefix, text);
+    return std::u16string(text.text());
+}
+
+void standardText(const Amount& amount, Prefix prefix, std::u16string& out)
+{
+    Writer text;
+    write(amount, prefix, text);
+    out.assign(text.text());
 }
 
 } // namespace qhj::conversion

@@ -47,5 +47,7 @@ enum class Prefix {
 
 // The standard form of an amount of up to sixteen integer digits.
 std::u16string standardText(const Amount& amount, Prefix prefix = Prefix::kNone);
+// The same into `out`, which keeps its room, for a caller that writes many.
+void standardText(const Amount& amount, Prefix prefix, std::u16string& out);
 
 } // namespace qhj::conversion

@@ -26,21 +26,24 @@ Outcome refused(Reason reason, std::u16string_view message, std::size_t position
     return {{}, reason, std::u16string(message), position};
 }
 
-Outcome windowForm(std::u16string_view figures)
+void windowForm(std::u16string_view figures, Outcome& outcome)
 {
     const AmountCheck check = checkAmount(figures);
-    Outcome outcome;
+    outcome.message.clear();
     for (std::size_t i = 0; i < check.noticeCount; ++i) {
         if (i > 0)
             outcome.message += u'\n';
         outcome.message += noticeText(check.notices[i]);
     }
     if (check.amount)
-        outcome.text = literalText(*check.amount);
+        literalText(*check.amount, outcome.text);
+    else
+        outcome.text.clear();
     // An amount comes with one notice at most: the extra decimals it lost.
-    if (check.noticeCount > 0)
-        outcome.reason = check.amount ? Reason::kExtraDecimals : Reason::kUnreadable;
-    return outcome;
+    outcome.reason = check.noticeCount == 0 ? Reason::kNone
+        : check.amount                      ? Reason::kExtraDecimals
+                                            : Reason::kUnreadable;
+    outcome.position = 0;
 }
 
 Outcome written(ChequeDate date)
@@ -60,18 +63,26 @@ std::u16string describe(const Outcome& outcome)
 
 Outcome toCapitals(std::u16string_view figures, Form form)
 {
-    if (form == Form::kWindow)
-        return windowForm(figures);
-    const FiguresReading reading = readFigures(figures, ExtraDecimals::kCut);
-    if (!reading.readable)
-        return refused(Reason::kUnreadable, reading.reason, reading.position);
-    Outcome outcome =
-        result(standardText(reading.amount, form == Form::kRenminbi ? Prefix::kRenminbi : Prefix::kNone));
-    if (reading.cut) {
-        outcome.reason = Reason::kExtraDecimals;
-        outcome.message = noticeText(Notice::kExtraDecimals);
-    }
+    Outcome outcome;
+    toCapitals(figures, form, outcome);
     return outcome;
+}
+
+void toCapitals(std::u16string_view figures, Form form, Outcome& outcome)
+{
+    if (form == Form::kWindow) {
+        windowForm(figures, outcome);
+        return;
+    }
+    const FiguresReading reading = readFigures(figures, ExtraDecimals::kCut);
+    if (!reading.readable) {
+        outcome = refused(Reason::kUnreadable, reading.reason, reading.position);
+        return;
+    }
+    standardText(reading.amount, form == Form::kRenminbi ? Prefix::kRenminbi : Prefix::kNone, outcome.text);
+    outcome.reason = reading.cut ? Reason::kExtraDecimals : Reason::kNone;
+    outcome.message = reading.cut ? noticeText(Notice::kExtraDecimals) : std::u16string_view();
+    outcome.position = 0;
 }
 
 Outcome fromCapitals(std::u16string_view capitals)
@@ -88,8 +99,8 @@ void fromCapitals(std::u16string_view capitals, Outcome& outcome)
         outcome = refused(Reason::kUnreadable, reading.reason, capitals.empty() ? 0 : reading.position);
         return;
     }
-    char figures[kMaxFiguresLength];
-    outcome.text.assign(figures, figures + writeFigures(reading.amount, figures));
+    outcome.text.clear();
+    appendFigures(reading.amount, outcome.text);
     outcome.reason = Reason::kNone;
     outcome.message.clear();
     outcome.position = 0;

@@ -42,11 +42,12 @@ std::u16string describe(const Outcome& outcome);
 // write them (conversion/figures.h); kWindow by the window's rules, whose
 // notices are the message.
 Outcome toCapitals(std::u16string_view figures, Form form = Form::kStandard);
+// The same into `outcome`, whose text keeps its room: for a caller that
+// converts many, one after another.
+void toCapitals(std::u16string_view figures, Form form, Outcome& outcome);
 
 // Capitals to figures with two decimals: 1409.50, -0.10.
 Outcome fromCapitals(std::u16string_view capitals);
-// The same into `outcome`, whose text keeps its room: for a caller that
-// reads many, one after another.
 void fromCapitals(std::u16string_view capitals, Outcome& outcome);
 
 struct PairVerdict {
