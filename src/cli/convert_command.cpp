@@ -9,7 +9,6 @@
 #include "conversion/standard_form.h"
 
 #include <algorithm>
-#include <ctime>
 #include <memory>
 
 namespace qhj::cli {
@@ -72,14 +71,6 @@ std::unique_ptr<ItemTask> taskFor(const Options& options, BufferedOutput& out, L
     }
 }
 
-// Today in the local time zone, as a cheque is dated.
-void today(DateTask& task)
-{
-    const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    task.date(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
-}
-
 std::optional<std::u16string_view> textOf(const Argument& arg)
 {
     return arg.valid ? std::optional<std::u16string_view>(arg.text) : std::nullopt;
@@ -125,7 +116,7 @@ public:
     {
         m_notices.setLine(++m_number);
         if (figures.valid && capitals.valid)
-            static_cast<CheckTask&>(m_task).pair(figures.text, capitals.text);
+            m_task.pair(figures.text, capitals.text);
         else
             m_task.item(std::nullopt);
     }
@@ -163,7 +154,6 @@ private:
                 return false;
             bytes.append(buffer, static_cast<std::size_t>(n));
         }
-        auto& check = static_cast<CheckTask&>(m_task);
         CsvReader reader(bytes);
         std::vector<std::string> fields;
         std::vector<std::u16string> texts;
@@ -186,14 +176,15 @@ private:
             m_notices.setLine(reader.line());
             decodeRow();
             if (!figures || !capitals) {
-                check.unreadable(u"表中没有“" + (figures ? m_options.capitalsColumn : m_options.figuresColumn)
-                                 + u"”这一列");
+                m_task.unreadable(u"表中没有“"
+                                  + (figures ? m_options.capitalsColumn : m_options.figuresColumn)
+                                  + u"”这一列");
             } else if (*figures >= texts.size() || *capitals >= texts.size()) {
-                check.unreadable(u"这一行的列数不够");
+                m_task.unreadable(u"这一行的列数不够");
             } else if (!valid[*figures] || !valid[*capitals]) {
-                check.unreadable(kNotText);
+                m_task.unreadable(kNotText);
             } else {
-                check.pair(texts[*figures], texts[*capitals]);
+                m_task.pair(texts[*figures], texts[*capitals]);
             }
         }
         return true;
@@ -225,11 +216,8 @@ bool runItems(const Options& options, ItemTask& task, LineNotices& notices, Byte
         }
         items.pair(*texts[0], *texts[1]);
     }
-    if (options.job == Job::kDate && options.inputs.empty()) {
-        notices.setLine(1);
-        today(static_cast<DateTask&>(task));
+    if (options.inputs.empty() && task.ownItem())
         return true;
-    }
     if (options.inputs.empty())
         return items.source(input) || (ioError(err, "读取标准输入失败"), false);
     bool ok = true;

@@ -6,6 +6,8 @@
 #include "conversion/cheque_date.h"
 #include "face/face.h"
 
+#include <ctime>
+
 namespace qhj::cli {
 
 namespace {
@@ -53,6 +55,16 @@ void ItemTask::written(const face::Outcome& outcome)
 void ItemTask::longLine(const Line&)
 {
     refused(kTooLong);
+}
+
+void ItemTask::pair(std::u16string_view, std::u16string_view)
+{
+    item(std::nullopt);
+}
+
+void ItemTask::unreadable(std::u16string_view why)
+{
+    refused(why);
 }
 
 void ConvertTask::item(std::optional<std::u16string_view> text)
@@ -146,6 +158,15 @@ void DateTask::item(std::optional<std::u16string_view> text)
 void DateTask::date(int year, int month, int day)
 {
     written(face::chequeDate(year, month, day));
+}
+
+bool DateTask::ownItem()
+{
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    m_notices.setLine(1);
+    date(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
+    return true;
 }
 
 } // namespace qhj::cli

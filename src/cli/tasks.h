@@ -41,6 +41,15 @@ public:
     virtual void item(std::optional<std::u16string_view> text) = 0;
     // A line longer than the reader keeps: only its start is in `line`.
     virtual void longLine(const Line& line);
+    // An item of two texts, a spreadsheet row's two columns or --check's two
+    // arguments. Only the check reads a pair; any other task writes it as
+    // an item it cannot read.
+    virtual void pair(std::u16string_view first, std::u16string_view second);
+    // An item that could not be made at all, and why.
+    virtual void unreadable(std::u16string_view why);
+    // Called when no input is given; true when the task wrote an item of
+    // its own, such as today's date, instead of reading standard input.
+    virtual bool ownItem() { return false; }
     // Whether every item so far was written exactly as given: nothing
     // failed, nothing was cut, no rule was broken.
     bool succeeded() const { return m_succeeded; }
@@ -99,9 +108,9 @@ public:
     // A line holding the figures, then tabs or spaces, then the capitals.
     void item(std::optional<std::u16string_view> text) override;
     void longLine(const Line& line) override;
-    void pair(std::u16string_view figures, std::u16string_view capitals);
+    void pair(std::u16string_view figures, std::u16string_view capitals) override;
     // A verdict of the companion's own, for an item that is no pair at all.
-    void unreadable(std::u16string_view why);
+    void unreadable(std::u16string_view why) override;
 
 private:
     face::PairVerdict m_verdict; // reused, so that a line costs no allocation
@@ -114,6 +123,8 @@ public:
     using ItemTask::ItemTask;
     void item(std::optional<std::u16string_view> text) override;
     void date(int year, int month, int day);
+    // Today's date in the local time zone, as a cheque is dated.
+    bool ownItem() override;
 };
 
 } // namespace qhj::cli
