@@ -51,8 +51,10 @@ format: deps-test
 
 # Everything a release publishes, in build/release/: the .deb, the Windows
 # archive, the source tarball and their checksums, the same bytes from any
-# checkout of the same commit (scripts/release.sh).
-release: deps-test
+# checkout of the same commit (scripts/release.sh). The date it is made
+# with holds for the builds it packs as well.
+release: export SOURCE_DATE_EPOCH := $(shell bash -c 'source scripts/lib/source_date.sh && qhj_source_date_epoch .')
+release: deps-test package build-windows
 	@scripts/release.sh
 
 # Builds the release twice, from two fresh clones in two folders one after
@@ -79,10 +81,12 @@ test-web: deps-test web
 	ctest --test-dir build-web/tests --output-on-failure --no-tests=error \
 		--output-junit $(RESULTS)/web.xml
 
-# The .deb, from the tested build, in build/packages/.
+# The .deb, from the tested build, in build/packages/. Made under umask 022
+# whatever the builder's: the package keeps the modes the build writes, and
+# folders of mode 700 would shut everyone else out of the program.
 package: deps-test
 	cmake --preset linux
-	cmake --build --preset linux --target package
+	umask 022 && cmake --build --preset linux --target package
 
 # The native Windows programs, cross-built with mingw-w64 for 64-bit and
 # 32-bit Windows, and their tests: the files' imports and resources, then

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # `make check-release`: is the release reproducible? Two fresh clones of
-# this commit, in two folders, each make it (scripts/release.sh), one after
+# this commit, in two folders, each make it (make release), one after
 # the other, the second in another time zone and with another umask; every
 # file of build/release/ must be the same bytes in both.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-source tests/e2e/harness/checks.sh
+source scripts/lib/checks.sh
 work=$(mktemp -d "${TMPDIR:-/tmp}/qhj-check-release.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -13,14 +13,14 @@ build() {
     local folder=$1
     shift
     git clone -q . "$folder" || return 1
-    (cd "$folder" && "$@" scripts/release.sh) >"$folder.log" 2>&1 || {
+    (cd "$folder" && "$@" make --no-print-directory release) >"$folder.log" 2>&1 || {
         sed 's/^/  | /' "$folder.log"
         return 1
     }
 }
 build "$work/first" env || give_up "the first clone makes the release"
 pass "the first clone makes the release"
-build "$work/second-elsewhere" env TZ=Pacific/Kiritimati sh -c 'umask 077 && exec "$0"' \
+build "$work/second-elsewhere" env TZ=Pacific/Kiritimati sh -c 'umask 077 && exec "$0" "$@"' \
     || give_up "the second clone makes the release"
 pass "the second clone, elsewhere, later, makes the release"
 

@@ -30,9 +30,8 @@ case $(qhj_build_info "$build" QHJ_BUILD_PROCESSOR) in
 x86_64) arch=x64 platform=x64 win64=yes program_files=ProgramFiles64Folder upgrade_code=64E7DEE2-9014-4597-97C2-A630FEBC5112 ;;
 *) arch=x86 platform=Intel win64=no program_files=ProgramFilesFolder upgrade_code=630EBF44-E567-4F84-A9BA-FC629BB95A9F ;;
 esac
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-    SOURCE_DATE_EPOCH=$(git -C "$here" log -1 --format=%ct 2>/dev/null || cat "$here/SOURCE_DATE_EPOCH")
-fi
+source "$here/scripts/lib/source_date.sh"
+SOURCE_DATE_EPOCH=$(qhj_source_date_epoch "$here")
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT

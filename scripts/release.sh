@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# `make release`: everything a release publishes, in build/release/:
+# `make release`, once the .deb and both Windows builds are made: packs
+# everything a release publishes, in build/release/:
 #
 #   qinghejian_<version>_amd64.deb        the Debian package
 #   qinghejian-<version>-windows.zip      both Windows builds
@@ -10,21 +11,19 @@
 #
 # Two checkouts of the same commit, in any folders and at any time, make
 # the same bytes: SOURCE_DATE_EPOCH is the last commit's time (in an
-# unpacked source tarball, the time it was made with), and what would
-# otherwise differ from run to run is pinned down where it is made.
+# unpacked source tarball, the time it was made with; make release sets it
+# for the builds too), and what would otherwise differ from run to run is
+# pinned down where it is made.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ -d .git ] && command -v git >/dev/null; then
-    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-    mapfile -t sources < <(git ls-files)
-elif [ -f SOURCE_DATE_EPOCH ]; then
-    SOURCE_DATE_EPOCH=$(cat SOURCE_DATE_EPOCH)
-    mapfile -t sources < <(find . -path './build*' -prune -o -type f -print | sed 's|^\./||' | sort)
-else
-    echo "no git checkout and no SOURCE_DATE_EPOCH file: cannot date the release" >&2
-    exit 1
-fi
+source scripts/lib/source_date.sh
+SOURCE_DATE_EPOCH=$(qhj_source_date_epoch .)
 export SOURCE_DATE_EPOCH
+if [ -e .git ] && command -v git >/dev/null; then
+    mapfile -t sources < <(git ls-files)
+else
+    mapfile -t sources < <(find . -path './build*' -prune -o -type f -print | sed 's|^\./||' | sort)
+fi
 # Files the build writes take this mode whatever the user's umask.
 umask 022
 
@@ -32,9 +31,6 @@ release=build/release
 rm -rf "$release"
 mkdir -p "$release"
 
-# The .deb and both Windows builds, as `make package` and `make
-# build-windows` make them.
-make --no-print-directory package build-windows
 cp build/packages/qinghejian_*_amd64.deb "$release/"
 scripts/package-windows.sh build-windows build-windows-x86 "$release" >/dev/null
 for build in build-windows build-windows-x86; do

@@ -1,6 +1,6 @@
 # The one failure model of the shell tests: every check is named and
 # counted, and `finish` ends the run. Sourced by the end-to-end harness, the
-# CLI's end-to-end cases and the Wine tests.
+# shell tests and `make check-release`.
 #
 #   pass WHAT / fail WHAT        count a check that passed or failed
 #   check WHAT COMMAND...        passes when COMMAND succeeds

@@ -37,7 +37,7 @@ esac
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-source "$(dirname "$0")/harness/checks.sh"
+source "$(dirname "$0")/../../scripts/lib/checks.sh"
 
 # run STDIN ARG...: runs the program with the bytes STDIN on its standard
 # input; leaves $status and the files out and err (CRs of CRLF taken off).

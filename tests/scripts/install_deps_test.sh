@@ -5,7 +5,7 @@
 # anything, leaves no i386 package or architecture behind, and is then
 # skipped for the true reason.
 set -uo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_SOURCE_DIR/scripts/lib/i386.sh"
 unset QHJ_I386 QHJ_I386_KERNEL
 work=$(mktemp -d)

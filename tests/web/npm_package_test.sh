@@ -3,7 +3,7 @@
 # an empty project, then one table of cases (npm/cases.json) run by Node's
 # own test runner through require() and through import.
 set -euo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

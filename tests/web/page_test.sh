@@ -5,7 +5,7 @@
 # manifest to install it by; and the page again with no server, once a
 # first visit has let the service worker keep it.
 set -uo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_FORM1_LAYOUT"
 QHJ_HARNESS_DIR=$QHJ_SOURCE_DIR/tests/e2e/harness
 source "$QHJ_HARNESS_DIR/web.sh"

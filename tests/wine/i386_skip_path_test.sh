@@ -7,7 +7,7 @@
 #
 #   i386_skip_path_test.sh WINE_TESTS_BUILD_DIR
 set -uo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 build=$1
 # The rows set the causes themselves.
 unset QHJ_I386 QHJ_I386_KERNEL QHJ_DEPS_STATE

@@ -4,7 +4,7 @@
 # them; made for the processor of the build (QHJ_WINDOWS_ARCH, x64 or x86);
 # the window a GUI program under 200 KiB, its companion a console program.
 set -euo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 
 case $QHJ_WINDOWS_ARCH in
 x64) objdump=x86_64-w64-mingw32-objdump magic=020b ;;

@@ -4,7 +4,7 @@
 # program, then the uninstall. Ends with the prefix as it found it.
 set -euo pipefail
 source "$QHJ_SOURCE_DIR/tests/e2e/harness/wine.sh"
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 qhj_skip_without_i386
 build=$(dirname "$QHJ_WINDOWS_BIN")
 work=$(mktemp -d)

@@ -4,7 +4,7 @@
 set -euo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/display.sh"
 source "$QHJ_SOURCE_DIR/scripts/lib/wine.sh"
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 
 qhj_wine_env "$QHJ_WINE_PREFIX"
 start_private_display

@@ -3,7 +3,7 @@
 # scripts/package-windows.sh from the 64-bit and 32-bit builds, opened, and
 # each file looked at.
 set -euo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -3,7 +3,7 @@
 # resource field by field, the icon's two images, the manifest, and the
 # Simplified Chinese language tag on every resource.
 set -euo pipefail
-source "$QHJ_SOURCE_DIR/tests/e2e/harness/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 
 exe=$QHJ_WINDOWS_BIN/qinghejian.exe
 work=$(mktemp -d)

@@ -5,7 +5,7 @@
 #
 #   command_line_test.sh PROGRAM
 set -uo pipefail
-source "$(dirname "$0")/../../e2e/harness/checks.sh"
+source "$(dirname "$0")/../../../scripts/lib/checks.sh"
 program=$1
 nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8)
 

@@ -8,7 +8,7 @@
 set -uo pipefail
 build=$1
 app_id=$2
-source "$(dirname "$0")/../../e2e/harness/checks.sh"
+source "$(dirname "$0")/../../../scripts/lib/checks.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

@@ -7,7 +7,7 @@
 #
 #   wayland_test.sh PROGRAM
 set -uo pipefail
-source "$(dirname "$0")/../../e2e/harness/checks.sh"
+source "$(dirname "$0")/../../../scripts/lib/checks.sh"
 program=$1
 export LC_ALL=C.UTF-8
 runtime=$(mktemp -d)

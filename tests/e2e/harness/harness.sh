@@ -39,7 +39,7 @@
 # What only some programs can do is asked of the back end with
 # `backend_can WHAT` (close, clipboard-outlives-program).
 
-source "$QHJ_HARNESS_DIR/checks.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_FORM1_LAYOUT"
 
 SCREEN_W=1280
