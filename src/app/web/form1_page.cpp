@@ -108,6 +108,12 @@ int tabIndex(std::string_view name)
     return -1;
 }
 
+// The command a click runs, as the number the page hands to qhjClick.
+std::string commandAttribute(qhj::window::Command command)
+{
+    return " data-command=\"" + std::to_string(static_cast<int>(command)) + "\"";
+}
+
 std::string control(const ControlSpec& entry)
 {
     const std::string id = html(entry.name);
@@ -116,8 +122,8 @@ std::string control(const ControlSpec& entry)
     const std::string tab = " tabindex=\"" + std::to_string(tabIndex(entry.name)) + "\"";
     switch (entry.kind) {
     case ControlKind::kButton:
-        return "<button type=\"button\" id=\"" + id + "\" data-command" + tab + " style=\"" + style + "\">"
-            + html(entry.text) + "</button>";
+        return "<button type=\"button\" id=\"" + id + "\"" + commandAttribute(entry.command) + tab
+            + " style=\"" + style + "\">" + html(entry.text) + "</button>";
     case ControlKind::kTextBox: {
         std::string name;
         if (const auto label = qhj::window::labelIndexFor(entry.name))
@@ -199,8 +205,8 @@ dialog::backdrop { background: transparent; }
 <div id="menu" role="menu" hidden>
 )";
     for (const auto& item : Form1.menu.items)
-        out += "<button type=\"button\" role=\"menuitem\" id=\"" + html(item.name)
-            + "\" data-command tabindex=\"-1\">" + html(item.caption) + "</button>\n";
+        out += "<button type=\"button\" role=\"menuitem\" id=\"" + html(item.name) + "\""
+            + commandAttribute(item.command) + " tabindex=\"-1\">" + html(item.caption) + "</button>\n";
     out += "</div>\n</div>\n<div id=\"client\">\n";
     for (const ControlSpec& entry : Form1.controls)
         out += control(entry) + "\n";

@@ -21,12 +21,11 @@
                 text += String.fromCharCode.apply(null, heap.subarray((units >> 1) + i, (units >> 1) + Math.min(length, i + 4096)));
             return text;
         },
-        text: (id) => byId(id).value,
-        setText(id, text) { byId(id).value = text; },
-        selection(id) {
+        box(id) {
             const box = byId(id);
-            return [box.selectionStart, box.selectionEnd];
+            return { text: box.value, start: box.selectionStart, end: box.selectionEnd };
         },
+        setText(id, text) { byId(id).value = text; },
         select(id, start, end) { byId(id).setSelectionRange(start, end); },
         notice(title, prompt, exclamation) {
             byId('notice-title').textContent = title;
@@ -89,17 +88,17 @@
 
     const ready = createQinghejianWindow({ page });
 
-    function run(name) {
+    function run(command) {
         if (ended || running)
             return;
-        running = ready.then((module) => module.ccall('qhjClick', null, ['string'], [name], { async: true }))
+        running = ready.then((module) => module.ccall('qhjClick', null, ['number'], [command], { async: true }))
             .finally(() => { running = null; });
     }
 
     for (const element of document.querySelectorAll('[data-command]')) {
         element.addEventListener('click', () => {
             closeMenu();
-            run(element.id);
+            run(Number(element.dataset.command));
         });
     }
     byId('notice-ok').addEventListener('click', () => notice.close());

@@ -10,21 +10,23 @@
 // UTF-16 code units with their length, so that nothing is re-encoded and
 // a NUL is a character like any other.
 
-EM_JS(char16_t*, pageText, (const char* id, int* length), {
-    const text = Module.page.text(UTF8ToString(id));
-    const units = _malloc(text.length * 2 + 2);
-    for (let i = 0; i < text.length; ++i)
-        HEAPU16[(units >> 1) + i] = text.charCodeAt(i);
-    HEAP32[length >> 2] = text.length;
+// A box in one call: its length and selection into state[0..2], and, when
+// asked, its text, in memory the caller frees; null when not asked.
+EM_JS(char16_t*, pageBox, (const char* id, int withText, int* state), {
+    const box = Module.page.box(UTF8ToString(id));
+    HEAP32[state >> 2] = box.text.length;
+    HEAP32[(state >> 2) + 1] = box.start;
+    HEAP32[(state >> 2) + 2] = box.end;
+    if (!withText)
+        return 0;
+    const units = _malloc(box.text.length * 2 + 2);
+    for (let i = 0; i < box.text.length; ++i)
+        HEAPU16[(units >> 1) + i] = box.text.charCodeAt(i);
     return units;
 });
 
 EM_JS(void, pageSetText, (const char* id, const char16_t* units, int length),
       { Module.page.setText(UTF8ToString(id), Module.page.string(HEAPU16, units, length)); });
-
-EM_JS(int, pageSelectionStart, (const char* id), { return Module.page.selection(UTF8ToString(id))[0]; });
-
-EM_JS(int, pageSelectionEnd, (const char* id), { return Module.page.selection(UTF8ToString(id))[1]; });
 
 EM_JS(void, pageSelect, (const char* id, int start, int end),
       { Module.page.select(UTF8ToString(id), start, end); });
@@ -53,13 +55,24 @@ int jsLength(std::size_t length)
 
 } // namespace
 
+WebTextBox::State WebTextBox::state(bool withText) const
+{
+    int numbers[3] = {};
+    char16_t* units = pageBox(m_id.c_str(), withText ? 1 : 0, numbers);
+    State state;
+    state.length = static_cast<std::size_t>(numbers[0]);
+    state.start = static_cast<std::size_t>(numbers[1]);
+    state.end = static_cast<std::size_t>(numbers[2]);
+    if (units != nullptr) {
+        state.text.assign(units, state.length);
+        std::free(units);
+    }
+    return state;
+}
+
 std::u16string WebTextBox::text() const
 {
-    int length = 0;
-    char16_t* units = pageText(m_id.c_str(), &length);
-    std::u16string text(units, static_cast<std::size_t>(length));
-    std::free(units);
-    return text;
+    return state(true).text;
 }
 
 void WebTextBox::setText(std::u16string_view text)
@@ -69,22 +82,21 @@ void WebTextBox::setText(std::u16string_view text)
 
 void WebTextBox::setSelStart(std::size_t start)
 {
-    const runtime::Selection selection = runtime::selStartTo(start, text().size());
+    const runtime::Selection selection = runtime::selStartTo(start, state(false).length);
     pageSelect(m_id.c_str(), jsLength(selection.start), jsLength(selection.start + selection.length));
 }
 
 void WebTextBox::setSelLength(std::size_t length)
 {
-    const auto start = static_cast<std::size_t>(pageSelectionStart(m_id.c_str()));
-    const runtime::Selection selection = runtime::selLengthTo(start, length, text().size());
+    const State box = state(false);
+    const runtime::Selection selection = runtime::selLengthTo(box.start, length, box.length);
     pageSelect(m_id.c_str(), jsLength(selection.start), jsLength(selection.start + selection.length));
 }
 
 std::u16string WebTextBox::selText() const
 {
-    const auto start = static_cast<std::size_t>(pageSelectionStart(m_id.c_str()));
-    const auto end = static_cast<std::size_t>(pageSelectionEnd(m_id.c_str()));
-    return std::u16string(runtime::selectedText(text(), {start, end - start}));
+    const State box = state(true);
+    return std::u16string(runtime::selectedText(box.text, {box.start, box.end - box.start}));
 }
 
 runtime::ClipboardResult WebClipboard::setText(std::u16string_view text)

@@ -22,6 +22,15 @@ public:
     std::u16string selText() const override;
 
 private:
+    // The box as it stands, in one crossing to the page.
+    struct State {
+        std::u16string text; // only when asked for
+        std::size_t length = 0;
+        std::size_t start = 0;
+        std::size_t end = 0;
+    };
+    State state(bool withText) const;
+
     std::string m_id;
 };
 
