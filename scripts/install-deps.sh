@@ -54,8 +54,9 @@ test_packages=(
     wine wine64 fonts-wine
     # the Windows installers, dated by the release rather than the clock
     wixl msitools faketime
-    # the page, in a browser driven over its DevTools protocol
-    chromium
+    # the page, in a browser driven over its DevTools protocol, and the npm
+    # package's types, as TypeScript reads them
+    chromium node-typescript
 )
 
 web_packages=(

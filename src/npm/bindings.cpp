@@ -1,12 +1,15 @@
 // The conversions as the npm package calls them: texts in and out as UTF-16
 // code units with their lengths, so that nothing is re-encoded and nothing
-// is cut at a NUL. Each call leaves its result in one place, read through
-// qhjResult*: the text, or an error with its message and, where the
-// message points into the input, the 1-based position.
+// is cut at a NUL. Each call writes its answer into the caller's record: the
+// text, or a failure's message with, where it points into the input, the
+// 1-based position.
 #include "face/face.h"
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -14,22 +17,38 @@ namespace {
 
 using namespace qhj;
 
-struct Result {
-    std::u16string text;
-    bool failed = false;
-    std::size_t position = 0;
+// The caller's record of an answer, zeroed before its first call. Its text
+// is allocated here and kept from call to call, growing when it must.
+struct Answer {
+    char16_t* text;
+    std::int32_t capacity; // in code units
+    std::int32_t length;
+    std::int32_t failed;
+    std::int32_t position;
 };
 
-Result g_result;
+void answer(const std::u16string& text, bool failed, std::size_t position, Answer* out)
+{
+    const auto units = static_cast<std::int32_t>(text.size());
+    if (units > out->capacity) {
+        std::free(out->text);
+        out->capacity = std::max<std::int32_t>(units, 256);
+        out->text =
+            static_cast<char16_t*>(std::malloc(static_cast<std::size_t>(out->capacity) * sizeof(char16_t)));
+    }
+    std::copy(text.begin(), text.end(), out->text);
+    out->length = static_cast<std::int32_t>(text.size());
+    out->failed = failed ? 1 : 0;
+    out->position = static_cast<std::int32_t>(position);
+}
 
 // Nothing may be cut unseen: a result short of its input is a failure too.
-const char16_t* answer(face::Outcome outcome)
+void answer(const face::Outcome& outcome, Answer* out)
 {
     if (outcome.exact())
-        g_result = {std::move(outcome.text), false, 0};
+        answer(outcome.text, false, 0, out);
     else
-        g_result = {face::describe(outcome), true, outcome.position};
-    return g_result.text.data();
+        answer(face::describe(outcome), true, outcome.position, out);
 }
 
 std::u16string_view view(const char16_t* units, int length)
@@ -42,48 +61,31 @@ std::u16string_view view(const char16_t* units, int length)
 extern "C" {
 
 // form: 0 the payment rules' form, 1 the same after 人民币, 2 the window's.
-EMSCRIPTEN_KEEPALIVE const char16_t* qhjToCapitals(const char16_t* figures, int length, int form)
+EMSCRIPTEN_KEEPALIVE void qhjToCapitals(const char16_t* figures, int length, int form, Answer* out)
 {
     constexpr face::Form kForms[] = {face::Form::kStandard, face::Form::kRenminbi, face::Form::kWindow};
-    return answer(face::toCapitals(view(figures, length), kForms[form == 1 || form == 2 ? form : 0]));
+    answer(face::toCapitals(view(figures, length), kForms[form == 1 || form == 2 ? form : 0]), out);
 }
 
-EMSCRIPTEN_KEEPALIVE const char16_t* qhjFromCapitals(const char16_t* capitals, int length)
+EMSCRIPTEN_KEEPALIVE void qhjFromCapitals(const char16_t* capitals, int length, Answer* out)
 {
-    return answer(face::fromCapitals(view(capitals, length)));
+    answer(face::fromCapitals(view(capitals, length)), out);
 }
 
-EMSCRIPTEN_KEEPALIVE const char16_t* qhjCheckPair(const char16_t* figures, int figuresLength,
-                                                  const char16_t* capitals, int capitalsLength)
+EMSCRIPTEN_KEEPALIVE void qhjCheckPair(const char16_t* figures, int figuresLength, const char16_t* capitals,
+                                       int capitalsLength, Answer* out)
 {
-    face::Outcome verdict;
-    verdict.text = face::checkPair(view(figures, figuresLength), view(capitals, capitalsLength)).line;
-    return answer(std::move(verdict));
+    answer(face::checkPair(view(figures, figuresLength), view(capitals, capitalsLength)).line, false, 0, out);
 }
 
-EMSCRIPTEN_KEEPALIVE const char16_t* qhjChequeDate(const char16_t* date, int length)
+EMSCRIPTEN_KEEPALIVE void qhjChequeDate(const char16_t* date, int length, Answer* out)
 {
-    return answer(face::chequeDate(view(date, length)));
+    answer(face::chequeDate(view(date, length)), out);
 }
 
-EMSCRIPTEN_KEEPALIVE const char16_t* qhjChequeDateOf(int year, int month, int day)
+EMSCRIPTEN_KEEPALIVE void qhjChequeDateOf(int year, int month, int day, Answer* out)
 {
-    return answer(face::chequeDate(year, month, day));
-}
-
-EMSCRIPTEN_KEEPALIVE int qhjResultLength()
-{
-    return static_cast<int>(g_result.text.size());
-}
-
-EMSCRIPTEN_KEEPALIVE int qhjResultFailed()
-{
-    return g_result.failed ? 1 : 0;
-}
-
-EMSCRIPTEN_KEEPALIVE int qhjResultPosition()
-{
-    return static_cast<int>(g_result.position);
+    answer(face::chequeDate(year, month, day), out);
 }
 
 } // extern "C"

@@ -33,6 +33,26 @@ cases_loader="const fs = require('node:fs'); function loadCases() { return fs.re
 } >import.test.mjs
 check "the cases pass through require()" node --test require.test.cjs
 check "the cases pass through import" node --test import.test.mjs
+# The types, as TypeScript reads them for a CommonJS and an ES module file
+# under Node's own resolution: a wrong name or type fails to compile.
+cat >types.cts <<'EOF'
+import q = require('qinghejian');
+const capitals: string = q.toCapitals('1409.50', { form: 'rmb' });
+const figures: string = q.fromCapitals(capitals);
+const verdict: string = q.checkPair(figures, capitals);
+const date: string = q.chequeDate(new Date(2026, 9, 20));
+q.ready.then(() => [verdict, date]);
+EOF
+cat >types.mts <<'EOF'
+import { toCapitals, checkPair, ready } from 'qinghejian';
+import q from 'qinghejian';
+const capitals: string = toCapitals(1409n, { form: 'window' });
+await ready;
+const verdict: string = checkPair('1', q.toCapitals('1'));
+export { capitals, verdict };
+EOF
+check "TypeScript reads the types for require() and import" tsc --noEmit --strict --target es2022 \
+    --module node16 --moduleResolution node16 types.cts types.mts
 check "the functions are there at once after require()" node -e "
     const q = require('qinghejian');
     if (q.toCapitals('1') !== '壹元整') process.exit(1);"

@@ -1,8 +1,12 @@
-// The package's functions over a compiled core (bindings.cpp). Written once;
-// the build makes a CommonJS and an ES module of it.
-function makeApi(core) {
+// The package's functions over a compiled core (bindings.cpp). An ES
+// module; the build makes the CommonJS copy of it (make_cjs.cmake).
+export default function makeApi(core) {
     let scratch = 0;
     let scratchUnits = 0;
+    // The record each call answers in: text, capacity, length, failed,
+    // position; the text's room is kept from call to call.
+    const record = core._malloc(20) >> 2;
+    core.HEAP32.fill(0, record, record + 5);
 
     // Room for `units` UTF-16 code units in the module's memory, kept from
     // call to call.
@@ -29,15 +33,18 @@ function makeApi(core) {
         return address;
     }
 
-    function result(pointer) {
-        const length = core._qhjResultLength();
-        const start = pointer >> 1;
+    // The answer a call left in the record: its text, or the failure it
+    // throws.
+    function result() {
+        const heap = core.HEAP32;
+        const start = heap[record] >> 1;
+        const length = heap[record + 2];
         let text = '';
         for (let i = 0; i < length; i += 4096)
             text += String.fromCharCode.apply(null, core.HEAPU16.subarray(start + i, start + Math.min(length, i + 4096)));
-        if (core._qhjResultFailed()) {
+        if (heap[record + 3]) {
+            const position = heap[record + 4];
             const error = new RangeError(text);
-            const position = core._qhjResultPosition();
             if (position > 0)
                 error.position = position;
             throw error;
@@ -61,11 +68,13 @@ function makeApi(core) {
             if (form === undefined)
                 throw new RangeError(`qinghejian: form must be one of ${Object.keys(forms).join(', ')}`);
             const input = text(figures, 'figures');
-            return result(core._qhjToCapitals(place(input), input.length, form));
+            core._qhjToCapitals(place(input), input.length, form, record << 2);
+            return result();
         },
         fromCapitals(capitals) {
             const input = text(capitals, 'capitals');
-            return result(core._qhjFromCapitals(place(input), input.length));
+            core._qhjFromCapitals(place(input), input.length, record << 2);
+            return result();
         },
         checkPair(figures, capitals) {
             const first = text(figures, 'figures');
@@ -73,16 +82,19 @@ function makeApi(core) {
             const address = room(first.length + second.length);
             put(first, address >> 1);
             put(second, (address >> 1) + first.length);
-            return result(core._qhjCheckPair(address, first.length, address + 2 * first.length, second.length));
+            core._qhjCheckPair(address, first.length, address + 2 * first.length, second.length, record << 2);
+            return result();
         },
         chequeDate(date) {
             if (date instanceof Date) {
                 if (Number.isNaN(date.getTime()))
                     throw new RangeError('qinghejian: invalid Date');
-                return result(core._qhjChequeDateOf(date.getFullYear(), date.getMonth() + 1, date.getDate()));
+                core._qhjChequeDateOf(date.getFullYear(), date.getMonth() + 1, date.getDate(), record << 2);
+                return result();
             }
             const input = text(date, 'date');
-            return result(core._qhjChequeDate(place(input), input.length));
+            core._qhjChequeDate(place(input), input.length, record << 2);
+            return result();
         },
     };
 }
