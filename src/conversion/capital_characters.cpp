@@ -1,5 +1,7 @@
 #include "conversion/capital_characters.h"
 
+#include "conversion/amount.h"
+
 namespace qhj::conversion::capitals {
 
 namespace {
@@ -29,6 +31,36 @@ constexpr Entry kCharacters[] = {
 };
 
 } // namespace
+
+std::size_t renminbiPrefix(std::u16string_view text)
+{
+    const std::u16string_view name = kRenminbiText;
+    if (text.size() < 3 || text[0] != name[0] || text[1] != name[1]
+        || (text[2] != name[2] && text[2] != u'幣'))
+        return 0;
+    std::size_t i = 3;
+    if (i < text.size() && (text[i] == u'：' || text[i] == u':'))
+        ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    return i;
+}
+
+std::u16string_view refusal(Kind kind)
+{
+    switch (kind) {
+    case Kind::kLowerDigit:
+        return u"不是大写数字";
+    case Kind::kLowerUnit:
+        return u"不是大写单位";
+    case Kind::kMao:
+        return u"应写“角”，不写“毛”";
+    case Kind::kLing:
+        return u"应写“零”，不写“另”";
+    default:
+        return u"不是金额用字";
+    }
+}
 
 // Filled at compile time: no reading waits on it, whatever runs first.
 constexpr CharacterTable kTable = [] {

@@ -4,7 +4,11 @@
 // reader names when it refuses them.
 #pragma once
 
+#include "conversion/standard_form.h"
+
 #include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace qhj::conversion::capitals {
 
@@ -40,6 +44,20 @@ struct CharacterTable {
 };
 
 extern const CharacterTable kTable;
+
+// The length of 人民币 (or 人民幣) at the start of `text`, with a colon and
+// blanks after it; 0 when the text does not start with it.
+std::size_t renminbiPrefix(std::u16string_view text);
+
+// 负, or 負.
+constexpr bool isNegativeMark(char16_t c)
+{
+    return c == kNegative[0] || c == u'負';
+}
+
+// Why a character that is none of the capitals cannot be read: the
+// everyday character it is, or that it is no character of an amount.
+std::u16string_view refusal(Kind kind);
 
 inline Token classify(char16_t c)
 {

@@ -1,7 +1,6 @@
 #include "conversion/capital_reader.h"
 
 #include "conversion/capital_characters.h"
-#include "conversion/standard_form.h"
 
 namespace qhj::conversion {
 
@@ -10,34 +9,13 @@ namespace {
 using capitals::Kind;
 using capitals::Token;
 using capitals::classify;
+using capitals::refusal;
 
-constexpr std::u16string_view kNotCapitalDigit = u"不是大写数字";
-constexpr std::u16string_view kNotCapitalUnit = u"不是大写单位";
-constexpr std::u16string_view kMaoForJiao = u"应写“角”，不写“毛”";
-constexpr std::u16string_view kLingForZero = u"应写“零”，不写“另”";
-constexpr std::u16string_view kNotAmountText = u"不是金额用字";
 constexpr std::u16string_view kUnitOutOfOrder = u"单位重复或次序不对";
 constexpr std::u16string_view kDigitWithoutUnit = u"数字后缺少单位";
 constexpr std::u16string_view kUnitWithoutDigit = u"单位前缺少数字";
 constexpr std::u16string_view kTextAfterClose = u"“整”（“正”）字后还有文字";
 constexpr std::u16string_view kNoYuan = u"缺少“元”";
-
-// Why a character that is none of the capitals cannot be read.
-std::u16string_view refusal(Kind kind)
-{
-    switch (kind) {
-    case Kind::kLowerDigit:
-        return kNotCapitalDigit;
-    case Kind::kLowerUnit:
-        return kNotCapitalUnit;
-    case Kind::kMao:
-        return kMaoForJiao;
-    case Kind::kLing:
-        return kLingForZero;
-    default:
-        return kNotAmountText;
-    }
-}
 
 // Where the reader stands between two characters.
 enum class Stage : unsigned char {
@@ -106,17 +84,9 @@ private:
 
 std::size_t Reader::skipPrefix(std::size_t i, std::size_t end)
 {
-    // 人民币, or 人民幣.
-    if (end - i >= 3 && m_text[i] == kRenminbiText[0] && m_text[i + 1] == kRenminbiText[1]
-        && (m_text[i + 2] == kRenminbiText[2] || m_text[i + 2] == u'幣')) {
-        i += 3;
-        if (i < end && (m_text[i] == u'：' || m_text[i] == u':'))
-            ++i;
-        while (i < end && isBlank(m_text[i]))
-            ++i;
-    }
-    // 负, or 負.
-    if (i < end && (m_text[i] == kNegative[0] || m_text[i] == u'負')) {
+    if (i < end && m_text[i] == kRenminbiText[0])
+        i += capitals::renminbiPrefix(m_text.substr(i, end - i));
+    if (i < end && capitals::isNegativeMark(m_text[i])) {
         m_result.amount.negative = true;
         ++i;
     }
