@@ -114,7 +114,6 @@ check "arguments, not standard input" "6$N" 0 "伍圆整$N" "" -- 5
 # --- options ---------------------------------------------------------------
 check "version" "" 0 "青禾笺 $QHJ_VERSION$N" "" -- --version
 check "a negative amount is no option" "" 0 "负伍元整${N}负壹角整$N" "" -- --standard -5 -0.1
-check "short options" "" 0 "青禾笺 $QHJ_VERSION$N" "" -- -V
 check "figures as people write them" "" 1 "人民币壹仟肆佰零玖元伍角整${N}人民币壹万零玖拾捌亿柒仟陆佰伍拾肆万叁仟贰佰壹拾元整${N}$N" \
     "第3行：第5个字符：不是小写金额用字$N" -- --standard --rmb ￥1,409.50 1009876543210 1.01e3
 printf '1\n2\n' >"$work/amounts.txt"
