@@ -1,9 +1,10 @@
 # The end-to-end harness: one set of verbs that drives Form1 from outside,
 # on a private X display, whichever program shows it. run_scenario.sh
 # sources this file, the back end QHJ_E2E_BACKEND names (qt.sh, wine.sh or
-# web.sh) and a scenario, which is written once for every program. A back
-# end may stand in for any verb: the web one, whose page is not an X
-# window, stands in for most.
+# web.sh) and a scenario, which is written once for every program. The
+# verbs here wait and check the same way for every program; a back end
+# gives the few primitives beneath them, the backend_* functions, which
+# x11.sh gives for the programs that show X windows.
 #
 # From the build: QHJ_FORM1_LAYOUT (form1.sh, Form1's caption, control
 # rectangles, tab order and menu, written from Form1 itself), and
@@ -38,6 +39,15 @@
 #                          clipboard, until backend_release_clipboard
 # What only some programs can do is asked of the back end with
 # `backend_can WHAT` (close, clipboard-outlives-program).
+#
+# The primitives every back end gives: backend_session_start/_stop,
+# backend_start/_stop/_running/_reap (the program), backend_click_at X Y,
+# backend_key KEY, backend_type TEXT, backend_choose_menu_item N,
+# backend_notice_title (the showing notice's, or nothing),
+# backend_notice_size TITLE, backend_answer TITLE, backend_clipboard,
+# backend_clipboard_readable, backend_put_clipboard TEXT,
+# backend_window_caption, backend_no_window_left and
+# backend_screenshot FILE GEOMETRY.
 
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_FORM1_LAYOUT"
@@ -68,44 +78,23 @@ session_stop() {
     QHJ_WORK=""
 }
 
-stop_program() {
-    if [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null; then
-        kill "$PROGRAM_PID" 2>/dev/null || true
-        wait "$PROGRAM_PID" 2>/dev/null || true
-    fi
-    PROGRAM_PID=""
-}
+# Verbs the back end answers as they are.
+start_program() { backend_start; }
+stop_program() { backend_stop; }
+program_running() { backend_running; }
+type_text() { backend_type "$1"; }
+clipboard() { backend_clipboard; }
+clipboard_readable() { backend_clipboard_readable; }
+window_caption() { backend_window_caption; }
+no_window_left() { backend_no_window_left; }
 
-program_running() {
-    [ -n "$PROGRAM_PID" ] && kill -0 "$PROGRAM_PID" 2>/dev/null
-}
-
-# Waits for a visible window whose title matches the pattern $1, for $2
-# seconds; prints its id.
-find_window() {
-    timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
-
-start_program() {
-    local attempt X Y WIDTH HEIGHT SCREEN WINDOW
-    for attempt in 1 2; do
-        PROGRAM_LOG=$QHJ_WORK/program-$attempt.log
-        backend_launch
-        PROGRAM_WINDOW=$(find_window "^${FORM1_CAPTION}\$" 30)
-        if [ -n "$PROGRAM_WINDOW" ] && program_running; then
-            eval "$(xdotool getwindowgeometry --shell "$PROGRAM_WINDOW")"
-            WINDOW_X=$X WINDOW_Y=$Y WINDOW_W=$WIDTH WINDOW_H=$HEIGHT
-            backend_client_origin
-            backend_activate
-            sleep 0.3 # let the first paint and the focus settle
-            return 0
-        fi
-        stop_program
-        # Now and then a program fails to reach a display that has only
-        # just come up; one more try.
-        grep -qi "could not connect to display\|cannot open display" "$PROGRAM_LOG" || break
+# wait_until SECS COMMAND...: true once COMMAND is, trying every 0.1 s.
+wait_until() {
+    local tries
+    for tries in $(seq 1 $(($1 * 10))); do
+        "${@:2}" && return 0
+        sleep 0.1
     done
-    sed 's/^/  program: /' "$PROGRAM_LOG" >&2
     return 1
 }
 
@@ -120,20 +109,16 @@ click() {
     # Two clicks on one spot within half a second would be a double-click.
     [ "$LAST_CLICK" = "$1" ] && sleep 0.6
     LAST_CLICK=$1
-    xdotool mousemove "$((CLIENT_X + left + width / 2))" "$((CLIENT_Y + top + height / 2))" click 1
+    backend_click_at "$((CLIENT_X + left + width / 2))" "$((CLIENT_Y + top + height / 2))"
     sleep 0.2
 }
 
 press() {
     local key
     for key in "$@"; do
-        xdotool key "$key"
+        backend_key "$key"
         sleep 0.1
     done
-}
-
-type_text() {
-    xdotool type --delay 15 -- "$1"
 }
 
 set_text1() {
@@ -153,26 +138,30 @@ choose_menu() {
     fail "no menu item $1"
 }
 
+notice_titled() {
+    [ "$(backend_notice_title)" = "$1" ]
+}
+
+notice_gone() {
+    ! notice_titled "$1"
+}
+
+# Gone, or followed at once by the next notice, as one box is followed by
+# the next.
 answer_notice() {
-    local title=$1 box tries X Y WIDTH HEIGHT SCREEN WINDOW
-    box=$(find_window "^${title}\$" 10)
-    if [ -z "$box" ]; then
+    local title=$1
+    if ! wait_until 10 notice_titled "$title"; then
         screenshot "failure-$(basename "$QHJ_SCENARIO" .sh)-$QHJ_FAILED" root >/dev/null
         return 1
     fi
-    eval "$(xdotool getwindowgeometry --shell "$box")"
-    NOTICE_W=$WIDTH NOTICE_H=$HEIGHT
-    backend_answer "$box"
-    for tries in $(seq 1 50); do
-        [ -z "$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null)" ] && return 0
-        sleep 0.1
-    done
-    return 1
+    backend_notice_size "$title"
+    backend_answer "$title"
+    wait_until 5 notice_gone "$title"
 }
 
 # Whether any notice is showing.
 notice_showing() {
-    [ -n "$(xdotool search --onlyvisible --name "$NOTICE_TITLES" 2>/dev/null)" ]
+    [ -n "$(backend_notice_title)" ]
 }
 
 no_notice_within() {
@@ -184,61 +173,28 @@ no_notice_within() {
     ! notice_showing
 }
 
-clipboard() {
-    timeout 5 xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null
-}
-
-clipboard_readable() {
-    timeout 5 xclip -o -selection clipboard -t UTF8_STRING >/dev/null
-}
-
-window_caption() {
-    xdotool getwindowname "$PROGRAM_WINDOW"
-}
-
-no_window_left() {
-    test -z "$(xdotool search --onlyvisible --name "^${FORM1_CAPTION}\$" 2>/dev/null)"
+clipboard_holds() {
+    [ "$(clipboard)" == "$1" ]
 }
 
 expect_clipboard() {
-    local tries
-    for tries in $(seq 1 25); do
-        [ "$(clipboard)" == "$1" ] && return 0
-        sleep 0.2
-    done
+    wait_until 5 clipboard_holds "$1" && return 0
     echo "  the clipboard holds [$(clipboard | head -c 200)]"
     return 1
 }
 
-# The xclip serving TEXT ends with the display, or when another program
-# takes the clipboard. xclip takes the selection in the process it leaves
-# behind, after it has returned, so the text is waited for.
 put_clipboard() {
-    printf '%s' "$1" | xclip -i -selection clipboard
-    expect_clipboard "$1" >/dev/null
+    backend_put_clipboard "$1" && expect_clipboard "$1" >/dev/null
 }
 
+# The program's exit status once it has ended; 124 when it has not.
 wait_exit() {
-    local tries status
-    for tries in $(seq 1 $(($1 * 10))); do
-        if ! program_running; then
-            status=0
-            wait "$PROGRAM_PID" || status=$?
-            PROGRAM_PID=""
-            return "$status"
-        fi
-        sleep 0.1
-    done
-    return 124
+    wait_until "$1" eval '! program_running' || return 124
+    backend_reap
 }
 
 screenshot() {
     local file=$SCREENSHOTS/$QHJ_E2E_BACKEND-$1.png
-    local geometry=${2:-${WINDOW_W}x${WINDOW_H}+${WINDOW_X}+${WINDOW_Y}}
-    if [ "$geometry" = root ]; then
-        import-im6.q16 -window root "$file" 2>/dev/null
-    else
-        import-im6.q16 -window root -crop "$geometry" +repage "$file" 2>/dev/null
-    fi
+    backend_screenshot "$file" "${2:-${WINDOW_W}x${WINDOW_H}+${WINDOW_X}+${WINDOW_Y}}"
     echo "screenshot: $file"
 }

@@ -3,6 +3,7 @@
 # the client area with no frame around them.
 
 source "$QHJ_SOURCE_DIR/scripts/lib/display.sh"
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/x11.sh"
 
 backend_session_start() {
     start_private_display "${SCREEN_W}x${SCREEN_H}x24"
@@ -39,7 +40,7 @@ backend_choose_menu_item() {
 }
 
 backend_answer() {
-    xdotool windowfocus --sync "$1" key Return
+    xdotool windowfocus --sync "$(find_window "^$1\$" 1)" key Return
 }
 
 # Another program takes the clipboard between the click on NAME and the

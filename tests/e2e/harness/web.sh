@@ -1,8 +1,8 @@
 # The harness's web back end: the page (QHJ_WEB_SITE/index.html, opened
 # from file://) in headless Chromium, driven over its DevTools protocol by
-# cdp.py. The page is no X window, so this file stands in for the verbs
-# that look for windows, click, type and read the clipboard; the scenarios
-# stay as they are. The browser's clipboard is its own.
+# cdp.py. The page is no X window, so this file gives the harness's
+# primitives (harness.sh) through the browser; the scenarios stay as they
+# are. The browser's clipboard is its own.
 
 QHJ_CDP_PID=""
 # What another program put on the clipboard before the browser started:
@@ -52,7 +52,7 @@ open_browser() {
     fi
 }
 
-start_program() {
+backend_start() {
     open_browser "file://$QHJ_WEB_SITE/index.html" || return 1
     PROGRAM_PID=$QHJ_CDP_PID
     PROGRAM_WINDOW=page
@@ -65,51 +65,39 @@ start_program() {
     [ -n "$CLIENT_Y" ]
 }
 
-stop_program() {
+backend_stop() {
     backend_session_stop
     PROGRAM_PID=""
 }
 
 # The page runs until 退出软件 ends it, or the browser closes it.
-program_running() {
+backend_running() {
     [ -n "$QHJ_CDP_PID" ] || return 1
     [ "$(cdp closed)" = false ] && [ "$(js "document.body.classList.contains('ended')")" = false ]
 }
 
-wait_exit() {
-    local tries
-    for tries in $(seq 1 $(($1 * 10))); do
-        program_running || return 0
-        sleep 0.1
-    done
-    return 124
+backend_reap() {
+    return 0
 }
 
-no_window_left() {
+backend_no_window_left() {
     [ "$(cdp closed)" = true ] || [ "$(js "document.body.inert")" = true ]
 }
 
 # The page's own caption bar; the browser's title collapses the spaces.
-window_caption() {
+backend_window_caption() {
     js "document.getElementById('caption').textContent"
 }
 
-click() {
-    local left top width height
-    read -r left top width height <<<"${FORM1_RECT[$1]}"
-    cdp click "$((CLIENT_X + left + width / 2))" "$((CLIENT_Y + top + height / 2))" >/dev/null
-    sleep 0.1
+backend_click_at() {
+    cdp click "$1" "$2" >/dev/null
 }
 
-press() {
-    local key
-    for key in "$@"; do
-        cdp key "$key" >/dev/null
-        sleep 0.05
-    done
+backend_key() {
+    cdp key "$1" >/dev/null
 }
 
-type_text() {
+backend_type() {
     cdp type "$1" >/dev/null
 }
 
@@ -118,37 +106,22 @@ backend_choose_menu_item() {
     js "document.querySelectorAll('#menu button')[$1 - 1].click()" >/dev/null
 }
 
-# The open notice's title, or nothing.
-notice_title() {
+backend_notice_title() {
     js "(d => d.open ? document.getElementById('notice-title').textContent : '')(document.getElementById('notice'))"
 }
 
-answer_notice() {
-    local title=$1 tries
-    for tries in $(seq 1 100); do
-        [ "$(notice_title)" = "$title" ] && break
-        sleep 0.1
-    done
-    if [ "$(notice_title)" != "$title" ]; then
-        screenshot "failure-$(basename "$QHJ_SCENARIO" .sh)-$QHJ_FAILED" >/dev/null
-        return 1
-    fi
+backend_notice_size() {
     read -r NOTICE_W NOTICE_H <<<"$(js "(r => [r.width, r.height].map(Math.round).join(' '))(document.getElementById('notice').getBoundingClientRect())")"
+}
+
+# With a moment after it, as a person takes: the command that showed the
+# notice ends only after the notice closes, and until then the page takes
+# no other command.
+backend_answer() {
     press Return
-    # Gone, or followed at once by the next notice, as the desktop window
-    # is followed by the next box.
-    for tries in $(seq 1 50); do
-        [ "$(notice_title)" != "$title" ] && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
-notice_showing() {
-    [ -n "$(notice_title)" ]
-}
-
-clipboard() {
+backend_clipboard() {
     if [ -z "$QHJ_CDP_PID" ]; then
         printf '%s' "$QHJ_PENDING_CLIPBOARD"
         return
@@ -156,23 +129,21 @@ clipboard() {
     js "navigator.clipboard.readText()"
 }
 
-clipboard_readable() {
+backend_clipboard_readable() {
     cdp eval "navigator.clipboard.readText()" >/dev/null
 }
 
-put_clipboard() {
+backend_put_clipboard() {
     if [ -z "$QHJ_CDP_PID" ]; then
         QHJ_PENDING_CLIPBOARD=$1
         return
     fi
     js "navigator.clipboard.writeText($(python3 -c 'import json, sys; print(json.dumps(sys.argv[1]))' "$1"))" >/dev/null
-    expect_clipboard "$1" >/dev/null
 }
 
-screenshot() {
-    local file=$SCREENSHOTS/$QHJ_E2E_BACKEND-$1.png
-    cdp screenshot "$file" >/dev/null
-    echo "screenshot: $file"
+# The page as the browser draws it, whatever the geometry.
+backend_screenshot() {
+    cdp screenshot "$1" >/dev/null
 }
 
 # The browser refuses the page the clipboard until it is let go.

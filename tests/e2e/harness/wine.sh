@@ -4,6 +4,7 @@
 
 source "$QHJ_SOURCE_DIR/scripts/lib/display.sh"
 source "$QHJ_SOURCE_DIR/scripts/lib/wine.sh"
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/x11.sh"
 
 QHJ_HOLDER_PID=""
 
