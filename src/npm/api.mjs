@@ -19,17 +19,10 @@ export default function makeApi(core) {
         return scratch;
     }
 
-    // `text` at code unit `at` of the module's memory.
-    function put(text, at) {
-        const heap = core.HEAPU16;
-        for (let i = 0; i < text.length; ++i)
-            heap[at + i] = text.charCodeAt(i);
-    }
-
     // One text, placed: its address; its length is the text's.
     function place(text) {
         const address = room(text.length);
-        put(text, address >> 1);
+        core.utf16.write(core.HEAPU16, address >> 1, text);
         return address;
     }
 
@@ -37,11 +30,7 @@ export default function makeApi(core) {
     // throws.
     function result() {
         const heap = core.HEAP32;
-        const start = heap[record] >> 1;
-        const length = heap[record + 2];
-        let text = '';
-        for (let i = 0; i < length; i += 4096)
-            text += String.fromCharCode.apply(null, core.HEAPU16.subarray(start + i, start + Math.min(length, i + 4096)));
+        const text = core.utf16.read(core.HEAPU16, heap[record] >> 1, heap[record + 2]);
         if (heap[record + 3]) {
             const position = heap[record + 4];
             const error = new RangeError(text);
@@ -80,8 +69,8 @@ export default function makeApi(core) {
             const first = text(figures, 'figures');
             const second = text(capitals, 'capitals');
             const address = room(first.length + second.length);
-            put(first, address >> 1);
-            put(second, (address >> 1) + first.length);
+            core.utf16.write(core.HEAPU16, address >> 1, first);
+            core.utf16.write(core.HEAPU16, (address >> 1) + first.length, second);
             core._qhjCheckPair(address, first.length, address + 2 * first.length, second.length, record << 2);
             return result();
         },

@@ -14,13 +14,6 @@
     let running = null; // the command under way: one at a time, as on the desktop
 
     const page = {
-        // `length` UTF-16 code units at byte `units` of the module's memory.
-        string(heap, units, length) {
-            let text = '';
-            for (let i = 0; i < length; i += 4096)
-                text += String.fromCharCode.apply(null, heap.subarray((units >> 1) + i, (units >> 1) + Math.min(length, i + 4096)));
-            return text;
-        },
         box(id) {
             const box = byId(id);
             return { text: box.value, start: box.selectionStart, end: box.selectionEnd };

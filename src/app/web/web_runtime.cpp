@@ -20,27 +20,25 @@ EM_JS(char16_t*, pageBox, (const char* id, int withText, int* state), {
     if (!withText)
         return 0;
     const units = _malloc(box.text.length * 2 + 2);
-    for (let i = 0; i < box.text.length; ++i)
-        HEAPU16[(units >> 1) + i] = box.text.charCodeAt(i);
+    Module.utf16.write(HEAPU16, units >> 1, box.text);
     return units;
 });
 
 EM_JS(void, pageSetText, (const char* id, const char16_t* units, int length),
-      { Module.page.setText(UTF8ToString(id), Module.page.string(HEAPU16, units, length)); });
+      { Module.page.setText(UTF8ToString(id), Module.utf16.read(HEAPU16, units >> 1, length)); });
 
 EM_JS(void, pageSelect, (const char* id, int start, int end),
       { Module.page.select(UTF8ToString(id), start, end); });
 
-EM_ASYNC_JS(void, pageNotice,
-            (const char16_t* prompt, int promptLength, const char16_t* title, int titleLength,
-             int exclamation),
-            {
-                await Module.page.notice(Module.page.string(HEAPU16, title, titleLength),
-                                         Module.page.string(HEAPU16, prompt, promptLength), exclamation != 0);
-            });
+EM_ASYNC_JS(
+    void, pageNotice,
+    (const char16_t* prompt, int promptLength, const char16_t* title, int titleLength, int exclamation), {
+        await Module.page.notice(Module.utf16.read(HEAPU16, title >> 1, titleLength),
+                                 Module.utf16.read(HEAPU16, prompt >> 1, promptLength), exclamation != 0);
+    });
 
 EM_ASYNC_JS(int, pageCopy, (const char16_t* units, int length),
-            { return (await Module.page.copy(Module.page.string(HEAPU16, units, length))) ? 1 : 0; });
+            { return (await Module.page.copy(Module.utf16.read(HEAPU16, units >> 1, length))) ? 1 : 0; });
 
 EM_JS(void, pageEnd, (), { Module.page.end(); });
 
