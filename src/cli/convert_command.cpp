@@ -136,12 +136,23 @@ private:
             m_notices.setLine(++m_number);
             if (line.truncated)
                 m_task.longLine(line);
-            else if (decodeUtf8(line.bytes, text))
-                m_task.item(text);
             else
-                m_task.item(std::nullopt);
+                decoded(line.bytes, text);
         }
         return !reader.readFailed();
+    }
+
+    // The line as text, decoded into `text`, which only ever grows: a
+    // line costs no allocation and no clearing.
+    void decoded(std::string_view bytes, std::u16string& text)
+    {
+        if (text.size() < bytes.size())
+            text.resize(bytes.size());
+        const std::optional<std::size_t> units = decodeUtf8(bytes, text.data());
+        if (units)
+            m_task.item(std::u16string_view(text.data(), *units));
+        else
+            m_task.item(std::nullopt);
     }
 
     // One verdict for each data row of a spreadsheet.

@@ -40,7 +40,16 @@ bool decodeUtf8(std::string_view bytes, std::u16string& out)
 {
     // At most one code unit per byte; shrunk to fit at the end.
     out.resize(bytes.size());
-    char16_t* to = out.data();
+    const std::optional<std::size_t> units = decodeUtf8(bytes, out.data());
+    if (!units)
+        return false;
+    out.resize(*units);
+    return true;
+}
+
+std::optional<std::size_t> decodeUtf8(std::string_view bytes, char16_t* const out)
+{
+    char16_t* to = out;
     const auto* from = reinterpret_cast<const std::uint8_t*>(bytes.data());
     const auto* const end = from + bytes.size();
     const auto* const lastTriple = bytes.size() >= 3 ? end - 2 : from;
@@ -63,13 +72,13 @@ bool decodeUtf8(std::string_view bytes, std::u16string& out)
             continue;
         const Lead l = lead(*from++);
         if (l.need < 0 || end - from < l.need)
-            return false;
+            return std::nullopt;
         char32_t c = l.bits;
         for (int k = 0; k < l.need; ++k, ++from) {
             const std::uint8_t low = k == 0 ? l.low : 0x80;
             const std::uint8_t high = k == 0 ? l.high : 0xBF;
             if (*from < low || *from > high)
-                return false;
+                return std::nullopt;
             c = (c << 6) | (*from & 0x3Fu);
         }
         if (c >= 0x10000) {
@@ -79,8 +88,7 @@ bool decodeUtf8(std::string_view bytes, std::u16string& out)
             *to++ = static_cast<char16_t>(c);
         }
     }
-    out.resize(static_cast<std::size_t>(to - out.data()));
-    return true;
+    return static_cast<std::size_t>(to - out);
 }
 
 char* encodeUtf8(std::u16string_view text, char* to)

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ namespace qhj::cli {
 // bytes, overlong forms, encoded surrogates and values above U+10FFFF are all
 // refused (Unicode, table 3-7).
 bool decodeUtf8(std::string_view bytes, std::u16string& out);
+// The same into `out`, which has room for bytes.size() code units: how many
+// it wrote, or nothing when `bytes` is not UTF-8. For a caller that
+// decodes many lines into one buffer.
+std::optional<std::size_t> decodeUtf8(std::string_view bytes, char16_t* out);
 
 constexpr bool isHighSurrogate(char32_t unit)
 {
