@@ -98,10 +98,6 @@ update_indexes() {
         echo "Some package indexes did not update; installing from those that did"
 }
 
-installed() {
-    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
-}
-
 # Some machines carry a Node.js build that brings its own npm; Debian's npm
 # would clash with it.
 if [[ " ${packages[*]} " == *\ nodejs\ * ]] && ! command -v npm >/dev/null; then
@@ -111,7 +107,7 @@ fi
 # What every test needs, in one step: without it nothing can be tested.
 missing=()
 for pkg in "${packages[@]}"; do
-    installed "$pkg" || missing+=("$pkg")
+    qhj_installed "$pkg" || missing+=("$pkg")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing from Debian: ${missing[*]}"

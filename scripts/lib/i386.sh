@@ -52,10 +52,15 @@ qhj_i386_not_wanted() {
     fi
 }
 
+# Whether dpkg has the package PKG installed.
+qhj_installed() {
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+}
+
 qhj_i386_missing() {
     local pkg
     for pkg in "${QHJ_I386_PACKAGES[@]}"; do
-        [ "$(dpkg-query -W -f='${db:Status-Status}' "$pkg" 2>/dev/null)" = installed ] || echo "$pkg"
+        qhj_installed "$pkg" || echo "$pkg"
     done
 }
 

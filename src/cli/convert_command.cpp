@@ -227,10 +227,12 @@ bool runItems(const Options& options, ItemTask& task, LineNotices& notices, Byte
         }
         items.pair(*texts[0], *texts[1]);
     }
-    if (options.inputs.empty() && task.ownItem())
-        return true;
-    if (options.inputs.empty())
+    if (options.inputs.empty()) {
+        notices.setLine(1);
+        if (task.ownItem())
+            return true;
         return items.source(input) || (ioError(err, "读取标准输入失败"), false);
+    }
     bool ok = true;
     for (const Input& in : options.inputs) {
         if (out.failed())

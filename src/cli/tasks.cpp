@@ -164,7 +164,6 @@ bool DateTask::ownItem()
 {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
-    m_notices.setLine(1);
     date(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
     return true;
 }

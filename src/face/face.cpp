@@ -14,13 +14,6 @@ namespace {
 
 using namespace qhj::conversion;
 
-Outcome result(std::u16string text)
-{
-    Outcome outcome;
-    outcome.text = std::move(text);
-    return outcome;
-}
-
 Outcome refused(Reason reason, std::u16string_view message, std::size_t position = 0)
 {
     return {{}, reason, std::u16string(message), position};
@@ -50,7 +43,9 @@ Outcome written(ChequeDate date)
 {
     if (date.text.empty())
         return refused(Reason::kInvalidDate, date.error);
-    return result(std::move(date.text));
+    Outcome outcome;
+    outcome.text = std::move(date.text);
+    return outcome;
 }
 
 } // namespace

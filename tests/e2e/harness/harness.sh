@@ -82,6 +82,7 @@ session_stop() {
 start_program() { backend_start; }
 stop_program() { backend_stop; }
 program_running() { backend_running; }
+program_ended() { ! backend_running; }
 type_text() { backend_type "$1"; }
 clipboard() { backend_clipboard; }
 clipboard_readable() { backend_clipboard_readable; }
@@ -189,7 +190,7 @@ put_clipboard() {
 
 # The program's exit status once it has ended; 124 when it has not.
 wait_exit() {
-    wait_until "$1" eval '! program_running' || return 124
+    wait_until "$1" program_ended || return 124
     backend_reap
 }
 
