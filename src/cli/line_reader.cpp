@@ -21,17 +21,18 @@ std::string_view withoutCr(std::string_view line)
 } // namespace
 
 LineReader::LineReader(ByteSource& source, std::size_t capacity)
-    : m_source(source), m_buffer(std::max(capacity, kHeadBytes))
+    : m_source(source), m_buffer(std::make_unique_for_overwrite<char[]>(std::max(capacity, kHeadBytes))),
+      m_capacity(std::max(capacity, kHeadBytes))
 { }
 
 std::string_view LineReader::span(std::size_t begin, std::size_t end) const
 {
-    return {m_buffer.data() + begin, end - begin};
+    return {m_buffer.get() + begin, end - begin};
 }
 
 void LineReader::fill()
 {
-    const std::ptrdiff_t n = m_source.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
+    const std::ptrdiff_t n = m_source.read(m_buffer.get() + m_end, m_capacity - m_end);
     if (n > 0) {
         m_end += static_cast<std::size_t>(n);
     } else {
@@ -46,16 +47,15 @@ bool LineReader::next(Line& line)
         m_started = true;
         // Enough bytes to tell, but no wait for more once a short first line
         // has ended: someone may be typing.
-        while (m_end < kByteOrderMark.size() && !m_eof
-               && std::memchr(m_buffer.data(), '\n', m_end) == nullptr)
+        while (m_end < kByteOrderMark.size() && !m_eof && std::memchr(m_buffer.get(), '\n', m_end) == nullptr)
             fill();
         if (span(0, m_end).substr(0, kByteOrderMark.size()) == kByteOrderMark)
             m_begin = m_scan = kByteOrderMark.size();
     }
     for (;;) {
-        const void* found = std::memchr(m_buffer.data() + m_scan, '\n', m_end - m_scan);
+        const void* found = std::memchr(m_buffer.get() + m_scan, '\n', m_end - m_scan);
         if (found != nullptr) {
-            const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - m_buffer.data());
+            const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - m_buffer.get());
             line = Line{withoutCr(span(m_begin, at))};
             m_begin = m_scan = at + 1;
             return true;
@@ -68,13 +68,13 @@ bool LineReader::next(Line& line)
             m_begin = m_scan = m_end;
             return true;
         }
-        if (m_end == m_buffer.size()) {
+        if (m_end == m_capacity) {
             if (m_begin == 0) {
                 readLongLine(line);
                 return true;
             }
             // Move the start of the line to the front to make room.
-            std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
+            std::memmove(m_buffer.get(), m_buffer.get() + m_begin, m_end - m_begin);
             m_end -= m_begin;
             m_scan -= m_begin;
             m_begin = 0;
@@ -87,7 +87,7 @@ bool LineReader::next(Line& line)
 // of the rest only whether it is UTF-8 and how many points it holds.
 void LineReader::readLongLine(Line& line)
 {
-    m_head.assign(m_buffer.data(), kHeadBytes);
+    m_head.assign(m_buffer.get(), kHeadBytes);
     Utf8Validator validator;
     std::size_t points = 0;
     const auto take = [&](std::string_view chunk) {
@@ -101,9 +101,9 @@ void LineReader::readLongLine(Line& line)
         fill();
         if (m_end == 0)
             break; // the input ended with the line
-        const void* found = std::memchr(m_buffer.data(), '\n', m_end);
+        const void* found = std::memchr(m_buffer.get(), '\n', m_end);
         if (found != nullptr) {
-            const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - m_buffer.data());
+            const auto at = static_cast<std::size_t>(static_cast<const char*>(found) - m_buffer.get());
             take(span(0, at));
             m_begin = m_scan = at + 1;
             break;

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace qhj::cli {
 
@@ -54,7 +54,8 @@ private:
     std::string_view span(std::size_t begin, std::size_t end) const;
 
     ByteSource& m_source;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer; // not zeroed: only read bytes are looked at
+    std::size_t m_capacity;
     std::string m_head;
     std::size_t m_begin = 0; // first byte of the next line
     std::size_t m_scan = 0;  // bytes before this hold no line end

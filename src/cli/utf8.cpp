@@ -1,5 +1,7 @@
 #include "cli/utf8.h"
 
+#include <cstring>
+
 namespace qhj::cli {
 
 namespace {
@@ -98,6 +100,16 @@ char* encodeUtf8(std::u16string_view text, char* to)
     std::size_t i = 0;
     const std::size_t size = text.size();
     const char16_t* const units = text.data();
+    // Four units at a time while all four are ASCII.
+    for (std::uint64_t four = 0; i + 4 <= size; i += 4, to += 4) {
+        std::memcpy(&four, units + i, sizeof four);
+        if ((four & 0xFF80'FF80'FF80'FF80u) != 0)
+            break;
+        to[0] = static_cast<char>(units[i]);
+        to[1] = static_cast<char>(units[i + 1]);
+        to[2] = static_cast<char>(units[i + 2]);
+        to[3] = static_cast<char>(units[i + 3]);
+    }
     while (i < size && units[i] < 0x80)
         *to++ = static_cast<char>(units[i++]);
     for (; i < text.size(); ++i) {

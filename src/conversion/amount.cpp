@@ -26,6 +26,18 @@ std::u16string figuresText(const Amount& amount)
     return text;
 }
 
+namespace {
+
+// "00" to "99", so that two digits cost one division.
+constexpr auto kDigitPairs = [] {
+    std::array<std::array<char16_t, 2>, 100> pairs{};
+    for (unsigned n = 0; n < 100; ++n)
+        pairs[n] = {static_cast<char16_t>(u'0' + n / 10), static_cast<char16_t>(u'0' + n % 10)};
+    return pairs;
+}();
+
+} // namespace
+
 void appendFigures(const Amount& amount, std::u16string& out)
 {
     // From the right: the decimals, the point, the yuan's digits, the sign.
@@ -36,10 +48,14 @@ void appendFigures(const Amount& amount, std::u16string& out)
     *--at = static_cast<char16_t>(u'0' + amount.jiao);
     *--at = u'.';
     std::uint64_t yuan = amount.yuan;
-    do {
-        *--at = static_cast<char16_t>(u'0' + yuan % 10);
-        yuan /= 10;
-    } while (yuan != 0);
+    while (yuan >= 10) {
+        const auto pair = static_cast<unsigned>(yuan % 100);
+        yuan /= 100;
+        *--at = kDigitPairs[pair][1];
+        *--at = kDigitPairs[pair][0];
+    }
+    if (yuan != 0 || at[0] == u'.')
+        *--at = static_cast<char16_t>(u'0' + yuan);
     if (amount.negative)
         *--at = u'-';
     out.append(at, static_cast<std::size_t>(end - at));

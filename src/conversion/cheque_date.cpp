@@ -25,25 +25,41 @@ std::u16string_view capital(int digit)
     return CapitalDigits[static_cast<std::size_t>(digit)];
 }
 
-// 1 to 31 with the guards of the rules: 零 before 1 to 9 and before the
-// round tens 10, 20 and 30; 壹 before the teens; the other tens as they are.
-// `months` leaves the 零 off 3 to 9, which cannot be lengthened into a month.
-std::u16string guarded(int value, bool months)
-{
-    std::u16string text;
-    const int tens = value / 10;
-    const int ones = value % 10;
-    const bool zeroGuard = tens == 0 ? !months || value <= 2 : ones == 0 && (!months || value == 10);
-    if (zeroGuard)
-        text += kZero;
-    if (tens > 0) {
-        text += capital(tens);
-        text += kTen;
+// Where a date is written before it becomes a string: one allocation,
+// however many pieces.
+class DateWriter {
+public:
+    void put(std::u16string_view piece)
+    {
+        std::copy(piece.begin(), piece.end(), m_units.begin() + static_cast<std::ptrdiff_t>(m_size));
+        m_size += piece.size();
     }
-    if (ones > 0)
-        text += capital(ones);
-    return text;
-}
+
+    // 1 to 31 with the guards of the rules: 零 before 1 to 9 and before
+    // the round tens 10, 20 and 30; 壹 before the teens; the other tens as
+    // they are. `months` leaves the 零 off 3 to 9, which cannot be
+    // lengthened into a month.
+    void putGuarded(int value, bool months)
+    {
+        const int tens = value / 10;
+        const int ones = value % 10;
+        const bool zeroGuard = tens == 0 ? !months || value <= 2 : ones == 0 && (!months || value == 10);
+        if (zeroGuard)
+            put(kZero);
+        if (tens > 0) {
+            put(capital(tens));
+            put(kTen);
+        }
+        if (ones > 0)
+            put(capital(ones));
+    }
+
+    std::u16string text() const { return {m_units.data(), m_size}; }
+
+private:
+    std::array<char16_t, 13> m_units{}; // 贰零贰捌年零壹拾月零贰拾日
+    std::size_t m_size = 0;
+};
 
 bool isAsciiDigit(char16_t c)
 {
@@ -117,20 +133,20 @@ ChequeDate writeChequeDate(int year, int month, int day)
         return {{}, u"月份应为1至12"};
     if (day < 1 || day > daysIn(year, month))
         return {{}, u"这个月没有这一天"};
-    ChequeDate date;
+    DateWriter writer;
     const int digits[] = {year / 1000, year / 100 % 10, year / 10 % 10, year % 10};
     bool started = false;
     for (const int digit : digits) {
         started = started || digit != 0;
         if (started)
-            date.text += capital(digit);
+            writer.put(capital(digit));
     }
-    date.text += u"年";
-    date.text += guarded(month, true);
-    date.text += u"月";
-    date.text += guarded(day, false);
-    date.text += u"日";
-    return date;
+    writer.put(u"年");
+    writer.putGuarded(month, true);
+    writer.put(u"月");
+    writer.putGuarded(day, false);
+    writer.put(u"日");
+    return {writer.text(), {}};
 }
 
 ChequeDate writeChequeDate(std::u16string_view text)

@@ -45,6 +45,10 @@ TEST(FaceTable, ResultsAndReasons)
         {"window, more points", [] { return toCapitals(u"1.2.3", Form::kWindow); }, u"", Reason::kUnreadable,
          u"数字输入出错"},
         {"read", [] { return fromCapitals(u"负壹角整"); }, u"-0.10", Reason::kNone, u""},
+        // Odd and even counts of digits, and none above 元.
+        {"read, zero", [] { return fromCapitals(u"零元整"); }, u"0.00", Reason::kNone, u""},
+        {"read, ten", [] { return fromCapitals(u"壹拾元整"); }, u"10.00", Reason::kNone, u""},
+        {"read, hundred", [] { return fromCapitals(u"壹佰元整"); }, u"100.00", Reason::kNone, u""},
         {"read, unreadable", [] { return fromCapitals(u"壹佰零"); }, u"", Reason::kUnreadable,
          u"第3个字符：数字后缺少单位"},
         // Nothing to point at in an empty text.
