@@ -84,8 +84,11 @@ private:
 
 std::size_t Reader::skipPrefix(std::size_t i, std::size_t end)
 {
-    if (i < end && m_text[i] == kRenminbiText[0])
-        i += capitals::renminbiPrefix(m_text.substr(i, end - i));
+    if (i < end && m_text[i] == kRenminbiText[0]) {
+        const std::size_t prefix = capitals::renminbiPrefix(m_text.substr(i, end - i));
+        m_result.spelling.blankAfterRenminbi = prefix > 0 && isBlank(m_text[i + prefix - 1]);
+        i += prefix;
+    }
     if (i < end && capitals::isNegativeMark(m_text[i])) {
         m_result.amount.negative = true;
         ++i;

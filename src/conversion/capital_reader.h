@@ -18,9 +18,10 @@ namespace qhj::conversion {
 
 // How a readable text was written, beyond its value.
 struct Spelling {
-    bool closedAfterFen = false; // 整 or 正 after 分
-    bool unclosedAtYuan = false; // the text ends at 元, with no 整 or 正
-    bool bareLeadingShi = false; // 拾 first, without 壹
+    bool closedAfterFen = false;     // 整 or 正 after 分
+    bool unclosedAtYuan = false;     // the text ends at 元, with no 整 or 正
+    bool bareLeadingShi = false;     // 拾 first, without 壹
+    bool blankAfterRenminbi = false; // 人民币, then a blank before the amount
     // Bit p + 2 stands for place p: the integer places are 0 (元) to 15
     // (仟万亿), 角 is -1 and 分 -2.
     std::uint32_t nonZeroPlaces = 0;    // where the digits are not zero

@@ -19,6 +19,8 @@ std::u16string_view findingText(Finding finding)
         return u"角位为零而分位不为零时，元后应写零";
     case Finding::kBareLeadingShi:
         return u"最高位是拾时，应写壹拾";
+    case Finding::kBlankAfterRenminbi:
+        return u"大写金额应紧接“人民币”填写，不得留有空白";
     }
     return {};
 }
@@ -46,6 +48,8 @@ unsigned findingsOf(const Spelling& spelling)
         note(Finding::kNoZeroBetween);
     if (spelling.bareLeadingShi)
         note(Finding::kBareLeadingShi);
+    if (spelling.blankAfterRenminbi)
+        note(Finding::kBlankAfterRenminbi);
     return findings;
 }
 

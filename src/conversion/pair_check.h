@@ -17,17 +17,18 @@ enum class Verdict { kAgree, kDisagree, kUnreadable };
 
 // A requirement of the rules that readable capitals can break.
 enum class Finding : unsigned {
-    kCloseAfterFen = 1u << 0,  // 整 or 正 after 分
-    kNoCloseAtYuan = 1u << 1,  // nothing after 元 when the amount ends there
-    kNoZeroBetween = 1u << 2,  // no 零 for zeros between non-zero digits
-    kNoZeroForJiao = 1u << 3,  // no 零 after 元 for a zero 角 before a 分
-    kBareLeadingShi = 1u << 4, // 拾 first, without 壹
+    kCloseAfterFen = 1u << 0,      // 整 or 正 after 分
+    kNoCloseAtYuan = 1u << 1,      // nothing after 元 when the amount ends there
+    kNoZeroBetween = 1u << 2,      // no 零 for zeros between non-zero digits
+    kNoZeroForJiao = 1u << 3,      // no 零 after 元 for a zero 角 before a 分
+    kBareLeadingShi = 1u << 4,     // 拾 first, without 壹
+    kBlankAfterRenminbi = 1u << 5, // a blank between 人民币 and the amount
 };
 
 // Every finding, in the order they are reported.
-inline constexpr std::array<Finding, 5> kAllFindings = {
+inline constexpr std::array<Finding, 6> kAllFindings = {
     Finding::kCloseAfterFen, Finding::kNoCloseAtYuan,  Finding::kNoZeroBetween,
-    Finding::kNoZeroForJiao, Finding::kBareLeadingShi,
+    Finding::kNoZeroForJiao, Finding::kBareLeadingShi, Finding::kBlankAfterRenminbi,
 };
 
 // The finding as one short line of Chinese.

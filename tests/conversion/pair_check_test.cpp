@@ -45,6 +45,10 @@ TEST(PairCheckTable, FindsWhatTheCapitalsBreak)
         {u"123456.78", u"壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整", Verdict::kAgree, {Finding::kCloseAfterFen}},
         {u"100", u"壹佰元", Verdict::kAgree, {Finding::kNoCloseAtYuan}},
         {u"1409", u"壹仟肆佰玖元", Verdict::kAgree, {Finding::kNoCloseAtYuan, Finding::kNoZeroBetween}},
+        // The capitals follow 人民币 closely, after a colon too.
+        {u"1409.50", u"人民币 壹仟肆佰零玖元伍角", Verdict::kAgree, {Finding::kBlankAfterRenminbi}},
+        {u"1409.50", u"人民币：　壹仟肆佰零玖元伍角", Verdict::kAgree, {Finding::kBlankAfterRenminbi}},
+        {u"1409.50", u"人民币：壹仟肆佰零玖元伍角", Verdict::kAgree, {}},
         // Not the same amount, or not readable.
         {u"1680.32", u"壹仟陆佰捌拾元叁角", Verdict::kDisagree, {}},
         {u"1680.32", u"壹仟陆佰零捌元叁角贰分", Verdict::kDisagree, {}},

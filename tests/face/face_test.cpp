@@ -84,6 +84,8 @@ TEST(FaceTable, PairVerdicts)
         // Agreeing, but without the 零 the rules ask between 仟 and 拾.
         {u"1010", u"壹仟壹拾元整", u"一致；数字中间有零时，应写零", true, false},
         {u"1.00", u"壹元贰角", u"不一致；小写为1.00，大写为1.20", false, false},
+        {u"1409.50", u"人民币　壹仟肆佰零玖元伍角", u"一致；大写金额应紧接“人民币”填写，不得留有空白", true,
+         false},
         {u"1", u"", u"无法识别；缺少大写金额", false, false},
     };
     for (const PairCase& c : table) {
