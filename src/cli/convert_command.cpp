@@ -1,7 +1,7 @@
 #include "cli/convert_command.h"
 
-#include "cli/csv.h"
 #include "cli/options.h"
+#include "cli/table_run.h"
 #include "cli/tasks.h"
 #include "cli/text_input.h"
 #include "cli/utf8.h"
@@ -53,55 +53,17 @@ void ioError(BufferedOutput& err, const std::string& what)
     err.endLine();
 }
 
-std::unique_ptr<ItemTask> taskFor(const Options& options, BufferedOutput& out, LineNotices& notices)
-{
-    switch (options.job) {
-    case Job::kStandard: {
-        return std::make_unique<StandardTask>(
-            options.renminbi ? face::Form::kRenminbi : face::Form::kStandard, out, notices);
-    }
-    case Job::kRead:
-        return std::make_unique<ReadTask>(out, notices);
-    case Job::kCheck:
-        return std::make_unique<CheckTask>(out, notices);
-    case Job::kDate:
-        return std::make_unique<DateTask>(out, notices);
-    default:
-        return std::make_unique<ConvertTask>(out, notices);
-    }
-}
-
 std::optional<std::u16string_view> textOf(const Argument& arg)
 {
     return arg.valid ? std::optional<std::u16string_view>(arg.text) : std::nullopt;
 }
 
-// A column given by its number from 1, or by its name in `header`; nullopt
-// when there is no such column.
-std::optional<std::size_t> columnIndex(std::u16string_view column, const std::vector<std::u16string>& header)
-{
-    if (!column.empty() && column.size() < 6
-        && std::all_of(column.begin(), column.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
-        std::size_t number = 0;
-        for (const char16_t c : column)
-            number = number * 10 + static_cast<std::size_t>(c - u'0');
-        if (number == 0)
-            return std::nullopt;
-        return number - 1;
-    }
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        if (header[i] == column)
-            return i;
-    }
-    return std::nullopt;
-}
-
 // Runs the items of a program's inputs, in order.
 class Items {
 public:
-    Items(const Options& options, ItemTask& task, LineNotices& notices, BufferedOutput& out,
+    Items(const Options& options, ItemTask& task, TableRun* table, LineNotices& notices, BufferedOutput& out,
           BufferedOutput& err, std::size_t lineCapacity)
-        : m_options(options), m_task(task), m_notices(notices), m_out(out), m_err(err),
+        : m_options(options), m_task(task), m_table(table), m_notices(notices), m_out(out), m_err(err),
           m_lineCapacity(lineCapacity)
     { }
 
@@ -121,14 +83,18 @@ public:
             m_task.item(std::nullopt);
     }
 
-    // Each line of `source`, or each row of it as a table; false when
-    // reading it failed.
-    bool source(ByteSource& source) { return m_options.csv ? table(source) : lines(source); }
-
-private:
-    bool lines(ByteSource& input)
+    // Each line of `source`, or each row of it as a table, in whatever
+    // encoding it came; false when reading it failed.
+    bool source(ByteSource& input)
     {
         FlushingSource source(input, m_out, m_err);
+        TextInput text(source, m_options.encoding);
+        return m_table != nullptr ? m_table->run(text) : lines(text);
+    }
+
+private:
+    bool lines(ByteSource& source)
+    {
         LineReader reader(source, m_lineCapacity);
         Line line;
         std::u16string text;
@@ -155,54 +121,9 @@ private:
             m_task.item(std::nullopt);
     }
 
-    // One verdict for each data row of a spreadsheet.
-    bool table(ByteSource& source)
-    {
-        std::string bytes;
-        char buffer[1 << 16];
-        for (std::ptrdiff_t n; (n = source.read(buffer, sizeof buffer)) != 0;) {
-            if (n < 0)
-                return false;
-            bytes.append(buffer, static_cast<std::size_t>(n));
-        }
-        CsvReader reader(bytes);
-        std::vector<std::string> fields;
-        std::vector<std::u16string> texts;
-        std::vector<bool> valid;
-        const auto decodeRow = [&] {
-            texts.assign(fields.size(), std::u16string());
-            valid.assign(fields.size(), false);
-            for (std::size_t i = 0; i < fields.size(); ++i)
-                valid[i] = decodeUtf8(fields[i], texts[i]);
-        };
-        std::vector<std::u16string> header;
-        if (m_options.header && reader.next(fields)) {
-            decodeRow();
-            for (std::u16string& name : texts)
-                header.push_back(std::u16string(conversion::trimmedBlanks(name)));
-        }
-        const std::optional<std::size_t> figures = columnIndex(m_options.figuresColumn, header);
-        const std::optional<std::size_t> capitals = columnIndex(m_options.capitalsColumn, header);
-        while (!m_out.failed() && reader.next(fields)) {
-            m_notices.setLine(reader.line());
-            decodeRow();
-            if (!figures || !capitals) {
-                m_task.unreadable(u"表中没有“"
-                                  + (figures ? m_options.capitalsColumn : m_options.figuresColumn)
-                                  + u"”这一列");
-            } else if (*figures >= texts.size() || *capitals >= texts.size()) {
-                m_task.unreadable(u"这一行的列数不够");
-            } else if (!valid[*figures] || !valid[*capitals]) {
-                m_task.unreadable(kNotText);
-            } else {
-                m_task.pair(texts[*figures], texts[*capitals]);
-            }
-        }
-        return true;
-    }
-
     const Options& m_options;
     ItemTask& m_task;
+    TableRun* m_table;
     LineNotices& m_notices;
     BufferedOutput& m_out;
     BufferedOutput& m_err;
@@ -212,10 +133,11 @@ private:
 
 // The inputs one by one, or, with none, standard input; false when reading
 // an input failed, after saying which.
-bool runItems(const Options& options, ItemTask& task, LineNotices& notices, ByteSource& input,
-              BufferedOutput& out, BufferedOutput& err, std::size_t lineCapacity, FileOpener openFile)
+bool runItems(const Options& options, ItemTask& task, TableRun* table, LineNotices& notices,
+              ByteSource& input, BufferedOutput& out, BufferedOutput& err, std::size_t lineCapacity,
+              FileOpener openFile)
 {
-    Items items(options, task, notices, out, err, lineCapacity);
+    Items items(options, task, table, notices, out, err, lineCapacity);
     // With --check, the two arguments are one pair, checked first; files
     // and "-" give lines of pairs.
     const bool textsArePair = options.job == Job::kCheck && options.texts == 2;
@@ -235,7 +157,7 @@ bool runItems(const Options& options, ItemTask& task, LineNotices& notices, Byte
     }
     bool ok = true;
     for (const Input& in : options.inputs) {
-        if (out.failed())
+        if (out.failed() || (table != nullptr && !table->usageError().empty()))
             break;
         switch (in.kind) {
         case Input::Kind::kText:
@@ -257,8 +179,7 @@ bool runItems(const Options& options, ItemTask& task, LineNotices& notices, Byte
                 ok = false;
                 break;
             }
-            TextInput text(*file);
-            if (!items.source(text)) {
+            if (!items.source(*file)) {
                 ioError(err, "读取文件“" + name + "”失败");
                 ok = false;
             }
@@ -294,14 +215,26 @@ int runConvert(const std::vector<Argument>& args, ByteSource& input, BufferedOut
         return kExitUsage;
     }
 
+    if (options.outputEncoding)
+        out.setForm({*options.outputEncoding, *options.outputEncoding == Encoding::kUtf16Le});
     LineNotices notices(err);
     const std::unique_ptr<ItemTask> task = taskFor(options, out, notices);
-    const bool readOk = runItems(options, *task, notices, input, out, err, lineCapacity, openFile);
+    std::optional<TableRun> table;
+    if (options.csv)
+        table.emplace(options, out, err);
+    const bool readOk =
+        runItems(options, *task, table ? &*table : nullptr, notices, input, out, err, lineCapacity, openFile);
+    if (table && !table->usageError().empty()) {
+        usageError(err, table->usageError());
+        err.flush();
+        return kExitUsage;
+    }
     const bool written = out.flush();
     if (!written)
         ioError(err, "写入标准输出失败");
     err.flush();
-    return task->succeeded() && readOk && written ? kExitConverted : kExitFailed;
+    const bool succeeded = task->succeeded() && (!table || table->succeeded());
+    return succeeded && readOk && written ? kExitConverted : kExitFailed;
 }
 
 } // namespace qhj::cli

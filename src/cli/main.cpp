@@ -3,21 +3,19 @@
 // system.
 #include "cli/convert_command.h"
 #include "cli/platform.h"
-#include "cli/text_input.h"
 
 namespace qhj::cli {
 
 int runProgram(const std::vector<Argument>& args)
 {
-    const auto standard = standardInput();
-    TextInput input(*standard);
+    const auto input = standardInput();
     const auto outSink = standardOutput();
     const auto errSink = standardError();
     BufferedOutput out(*outSink);
     if (outputAndErrorShared())
-        return runConvert(args, input, out, out, LineReader::kDefaultCapacity, openFile);
+        return runConvert(args, *input, out, out, LineReader::kDefaultCapacity, openFile);
     BufferedOutput err(*errSink);
-    return runConvert(args, input, out, err, LineReader::kDefaultCapacity, openFile);
+    return runConvert(args, *input, out, err, LineReader::kDefaultCapacity, openFile);
 }
 
 } // namespace qhj::cli

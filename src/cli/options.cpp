@@ -18,6 +18,8 @@ enum class What {
     kFile,
     kFiguresColumn,
     kCapitalsColumn,
+    kEncoding,
+    kOutputEncoding,
 };
 
 struct Named {
@@ -27,7 +29,7 @@ struct Named {
     Job job = Job::kConvert;
 };
 
-constexpr std::array<Named, 12> kOptions = {{
+constexpr std::array<Named, 14> kOptions = {{
     {u"--standard", u"", What::kJob, Job::kStandard},
     {u"--read", u"", What::kJob, Job::kRead},
     {u"--check", u"", What::kJob, Job::kCheck},
@@ -40,11 +42,14 @@ constexpr std::array<Named, 12> kOptions = {{
     {u"--file", u"-f", What::kFile},
     {u"--figures", u"", What::kFiguresColumn},
     {u"--capitals", u"", What::kCapitalsColumn},
+    {u"--encoding", u"", What::kEncoding},
+    {u"--output-encoding", u"", What::kOutputEncoding},
 }};
 
 bool takesValue(What what)
 {
-    return what == What::kFile || what == What::kFiguresColumn || what == What::kCapitalsColumn;
+    return what == What::kFile || what == What::kFiguresColumn || what == What::kCapitalsColumn
+        || what == What::kEncoding || what == What::kOutputEncoding;
 }
 
 std::string utf8(std::u16string_view text)
@@ -82,6 +87,12 @@ std::string error(std::string_view what)
     return std::string(kProgramName) + "：" + std::string(what);
 }
 
+// A column given by its number rather than by its name.
+bool isColumnNumber(std::u16string_view column)
+{
+    return !column.empty() && column.find_first_not_of(u"0123456789") == column.npos;
+}
+
 // What the command line asks for, checked as a whole.
 std::string checkCombination(const Options& options)
 {
@@ -89,10 +100,16 @@ std::string checkCombination(const Options& options)
         return error("--check 要两个参数，小写金额和大写金额；不给参数时逐行读取标准输入");
     if (options.renminbi && options.job != Job::kStandard)
         return error("--rmb 只能和 --standard 一起用");
-    if ((options.header || options.csv) && options.job != Job::kCheck)
-        return error("--csv 和 --header 只能和 --check 一起用");
+    if ((options.header || options.csv) && options.job != Job::kCheck && options.job != Job::kStandard)
+        return error("--csv 和 --header 只能和 --check 或 --standard 一起用");
     if (options.csv && options.texts != 0)
         return error("--csv 从文件或标准输入读取表格，不能直接给金额");
+    if (options.csv && options.job == Job::kStandard && !options.figuresColumn)
+        return error("--standard --csv 要用 --figures 指明小写金额所在的列");
+    for (const auto* column : {&options.figuresColumn, &options.capitalsColumn}) {
+        if (*column && !isColumnNumber(**column) && !options.header)
+            return error("按列名" + quoted(**column) + "找列要加 --header");
+    }
     return {};
 }
 
@@ -175,6 +192,14 @@ Options parseOptions(const std::vector<Argument>& args)
         case What::kCapitalsColumn:
             options.capitalsColumn = valueText;
             columnsNamed = true;
+            break;
+        case What::kEncoding:
+        case What::kOutputEncoding:
+            const std::optional<Encoding> encoding = encodingNamed(valueText);
+            if (!encoding && options.usageError.empty())
+                options.usageError =
+                    error("无法识别的编码" + quoted(valueText) + "，可用 utf-8、utf-16 或 gb18030");
+            (named->what == What::kEncoding ? options.encoding : options.outputEncoding) = encoding;
             break;
         }
     }

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "cli/convert_command.h"
+#include "cli/encoding.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,11 +40,18 @@ struct Options {
     std::size_t texts = 0; // how many inputs are arguments
     bool renminbi = false; // --rmb: 人民币 before the standard form
     // --csv: the input is a spreadsheet; the columns of the figures and the
-    // capitals, by number from 1, or by name from the header row.
+    // capitals, by number from 1, or by name from the header row. --check
+    // takes the first two when none are named; --standard needs the
+    // figures' named, and writes into the capitals' when it is.
     bool csv = false;
     bool header = false;
-    std::u16string figuresColumn = u"1";
-    std::u16string capitalsColumn = u"2";
+    std::optional<std::u16string> figuresColumn;
+    std::optional<std::u16string> capitalsColumn;
+    // --encoding: every input is in this encoding; otherwise each says.
+    std::optional<Encoding> encoding;
+    // --output-encoding: the output is in this one; otherwise a table goes
+    // out as it came in.
+    std::optional<Encoding> outputEncoding;
     // Set when the command line is wrong: what to tell the user, without
     // the closing hint.
     std::string usageError;

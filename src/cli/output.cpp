@@ -16,10 +16,35 @@ BufferedOutput::~BufferedOutput()
     flush();
 }
 
+void BufferedOutput::setForm(TextForm form)
+{
+    if (m_sent || m_sink.isTerminal())
+        return;
+    m_form = form;
+    m_markDue = form.byteOrderMark;
+}
+
+void BufferedOutput::send(std::string_view bytes)
+{
+    if (m_failed)
+        return;
+    m_sent = true;
+    if (m_form.encoding == Encoding::kUtf8 && !m_markDue) {
+        m_failed = !m_sink.write(bytes);
+        return;
+    }
+    m_encoded.clear();
+    if (m_markDue)
+        m_encoded = byteOrderMark(m_form.encoding);
+    m_markDue = false;
+    encodeText(bytes, m_form.encoding, m_encoded);
+    m_failed = !m_sink.write(m_encoded);
+}
+
 bool BufferedOutput::flush()
 {
-    if (m_size > 0 && !m_failed)
-        m_failed = !m_sink.write(std::string_view(m_buffer.get(), m_size));
+    if (m_size > 0)
+        send(std::string_view(m_buffer.get(), m_size));
     m_size = 0;
     return !m_failed;
 }
@@ -49,8 +74,9 @@ void BufferedOutput::writeUtf8(std::string_view bytes)
     if (reserve(bytes.size())) {
         std::memcpy(m_buffer.get() + m_size, bytes.data(), bytes.size());
         m_size += bytes.size();
-    } else if (!m_failed)
-        m_failed = !m_sink.write(bytes);
+    } else {
+        send(bytes);
+    }
 }
 
 void BufferedOutput::writeNumber(std::uint64_t value)

@@ -1,5 +1,8 @@
-// Buffered text output: UTF-16 text in, whole UTF-8 pieces out to a sink.
+// Buffered text output: UTF-16 text in, whole UTF-8 pieces out to a sink,
+// or the same text in another encoding.
 #pragma once
+
+#include "cli/encoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +19,9 @@ public:
     virtual ~Sink() = default;
     // Writes all of `bytes`; false when that failed.
     virtual bool write(std::string_view bytes) = 0;
+    // Whether the bytes reach a terminal, which shows text in its own
+    // encoding whatever the input came in.
+    virtual bool isTerminal() const { return false; }
 };
 
 #ifdef _WIN32
@@ -39,6 +45,10 @@ public:
     void writeNumber(std::uint64_t value);
     void endLine();
 
+    // Writes in `form`, a byte-order mark first where it has one, as long
+    // as nothing has been sent yet; a terminal keeps its own.
+    void setForm(TextForm form);
+
     // Hands what is buffered to the sink; false once any write has failed.
     bool flush();
     bool failed() const { return m_failed; }
@@ -47,6 +57,8 @@ private:
     // Makes room for `size` more bytes; false when they will not fit even
     // in an empty buffer.
     bool reserve(std::size_t size);
+    // Writes whole UTF-8 characters to the sink, in the form set.
+    void send(std::string_view bytes);
 
     Sink& m_sink;
     std::string m_lineEnd;
@@ -54,6 +66,10 @@ private:
     std::size_t m_size = 0;
     std::size_t m_capacity;
     bool m_failed = false;
+    TextForm m_form;
+    bool m_markDue = false;
+    bool m_sent = false;
+    std::string m_encoded; // the buffer in m_form, when that is not UTF-8
 };
 
 } // namespace qhj::cli

@@ -46,6 +46,8 @@ class DescriptorSink : public Sink {
 public:
     explicit DescriptorSink(int fd) : m_fd(fd) { }
 
+    bool isTerminal() const override { return ::isatty(m_fd) == 1; }
+
     bool write(std::string_view bytes) override
     {
         while (!bytes.empty()) {

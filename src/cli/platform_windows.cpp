@@ -98,6 +98,8 @@ class ConsoleSink : public Sink {
 public:
     explicit ConsoleSink(HANDLE handle) : m_handle(handle) { }
 
+    bool isTerminal() const override { return true; }
+
     bool write(std::string_view bytes) override
     {
         const int length = static_cast<int>(bytes.size());

@@ -10,6 +10,10 @@ _qinghejian_convert()
         _filedir
         return
         ;;
+    --encoding | --output-encoding)
+        COMPREPLY=($(compgen -W 'utf-8 utf-16 gb18030' -- "$cur"))
+        return
+        ;;
     --figures | --capitals | -h | --help | -V | --version)
         return
         ;;
@@ -17,7 +21,8 @@ _qinghejian_convert()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--standard --rmb --read --check --csv --header
-            --figures --capitals --date --file -f -h --help -V --version --' -- "$cur"))
+            --figures --capitals --encoding --output-encoding --date --file -f -h --help
+            -V --version --' -- "$cur"))
         return
     fi
     # With --csv the input is a file; anything else is an amount, a date or

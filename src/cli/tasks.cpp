@@ -168,4 +168,21 @@ bool DateTask::ownItem()
     return true;
 }
 
+std::unique_ptr<ItemTask> taskFor(const Options& options, BufferedOutput& out, LineNotices& notices)
+{
+    switch (options.job) {
+    case Job::kStandard:
+        return std::make_unique<StandardTask>(
+            options.renminbi ? face::Form::kRenminbi : face::Form::kStandard, out, notices);
+    case Job::kRead:
+        return std::make_unique<ReadTask>(out, notices);
+    case Job::kCheck:
+        return std::make_unique<CheckTask>(out, notices);
+    case Job::kDate:
+        return std::make_unique<DateTask>(out, notices);
+    default:
+        return std::make_unique<ConvertTask>(out, notices);
+    }
+}
+
 } // namespace qhj::cli

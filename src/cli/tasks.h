@@ -4,10 +4,12 @@
 #pragma once
 
 #include "cli/line_reader.h"
+#include "cli/options.h"
 #include "cli/output.h"
 #include "face/face.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -126,5 +128,8 @@ public:
     // Today's date in the local time zone, as a cheque is dated.
     bool ownItem() override;
 };
+
+// The task for the job the command line asks for, writing to `out`.
+std::unique_ptr<ItemTask> taskFor(const Options& options, BufferedOutput& out, LineNotices& notices);
 
 } // namespace qhj::cli

@@ -56,4 +56,17 @@ public:
     bool broken = false;
 };
 
+// `text` in UTF-16 LE after its byte-order mark, as spreadsheets save
+// "Unicode text", or BE.
+inline std::string utf16(std::u16string_view text, bool little = true)
+{
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += little ? std::string{low, high} : std::string{high, low};
+    }
+    return bytes;
+}
+
 } // namespace qhj::cli::testing

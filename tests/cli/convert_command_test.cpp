@@ -23,6 +23,7 @@ using testing::StringSource;
 const std::string kWarning = qhj::testing::toUtf8(qhj::testing::kExtraDecimalsNotice.prompt);
 const std::string kFailure = qhj::testing::toUtf8(qhj::testing::kFailureNotice.prompt);
 const std::string kMorePoints = qhj::testing::toUtf8(qhj::testing::kMorePointsNotice.prompt);
+const std::string kUsageHint = "用“qinghejian-convert --help”查看用法；以“-”开头的金额请写在“--”之后。\n";
 
 struct Result {
     int status;
@@ -51,11 +52,7 @@ const std::map<std::u16string, std::string> kFiles = {
     {u"payments.csv",
      "日期,金额,大写\r\n1/1,\"1,409.50\",壹仟肆佰零玖元伍角整\r\n\r\n"
      "1/2,12,\"壹拾贰元\r\n整\"\r\n1/3,-5,负伍元整\r\n1/4,7\r\n"},
-    {u"unicode.txt",
-     std::string("\xFF\xFE"
-                 "A\0\t\0B\0\n\0"
-                 "1\0\t\0\xF9\x58\x43\x51\x74\x65\n\0",
-                 22)},
+    {u"unicode.txt", testing::utf16(u"A\tB\n1\t壹元整\n")},
 };
 
 std::unique_ptr<ByteSource> openTestFile(const std::u16string& name)
@@ -170,8 +167,7 @@ TEST(ConvertCommandTable, Options)
               "",
               2,
               "",
-              "qinghejian-convert：无法识别的选项“--standart”\n用“qinghejian-convert "
-              "--help”查看用法；以“-”开头的金额请写在“--”之后。\n"},
+              "qinghejian-convert：无法识别的选项“--standart”\n" + kUsageHint},
          Case{"a dash is standard input, in its turn",
               {"1", "-", "3"},
               "2\n",
@@ -183,8 +179,7 @@ TEST(ConvertCommandTable, Options)
               "",
               2,
               "",
-              "qinghejian-convert：无法识别的选项“-x”\n用“qinghejian-convert "
-              "--help”查看用法；以“-”开头的金额请写在“--”之后。\n"}});
+              "qinghejian-convert：无法识别的选项“-x”\n" + kUsageHint}});
 }
 
 // --read, --check and --date, from arguments and from standard input. The
@@ -258,31 +253,55 @@ TEST(ConvertCommandTable, FilesAndSpreadsheets)
              1,
              "伍圆整\n",
              "qinghejian-convert：无法打开文件“missing.txt”\n"},
-        Case{"one verdict per data row",
+        // The same table with a verdict beside each row; the blank row
+        // stays in its place, uncounted.
+        Case{"a verdict column",
              {"--check", "--csv", "--header", columns, "--capitals", "大写", "-f", "payments.csv"},
              "",
              1,
-             "一致\n无法识别；大写第5个字符：不是金额用字\n一致\n无法识别；这一行的列数不够\n",
-             ""},
+             "日期,金额,大写,核对结果\r\n1/1,\"1,409.50\",壹仟肆佰零玖元伍角整,一致\r\n\r\n"
+             "1/2,12,\"壹拾贰元\r\n整\",无法识别；大写第5个字符：不是金额用字\r\n"
+             "1/3,-5,负伍元整,一致\r\n1/4,7,无法识别；这一行的列数不够\r\n",
+             "共4行：一致2，不一致0，无法识别2\n"},
         Case{"columns by number",
              {"--check", "--csv", "--figures", "2", "--capitals", "3", "-"},
              "x,1,壹元整\n",
              0,
-             "一致\n",
-             ""},
+             "x,1,壹元整,一致\n",
+             "共1行：一致1，不一致0，无法识别0\n"},
+        // Before anything is written.
         Case{"a column the header lacks",
              {"--check", "--csv", "--header", "--figures", "小写", "-f", "payments.csv"},
              "",
-             1,
-             "无法识别；表中没有“小写”这一列\n无法识别；表中没有“小写”这一列\n"
-             "无法识别；表中没有“小写”这一列\n无法识别；表中没有“小写”这一列\n",
-             ""},
-        Case{"Unicode text, tab-separated",
+             2,
+             "",
+             "qinghejian-convert：表中没有“小写”这一列\n" + kUsageHint},
+        Case{"a column past the last",
+             {"--check", "--csv", "--capitals", "4", "-"},
+             "1,壹元整\n",
+             2,
+             "",
+             "qinghejian-convert：表中没有“4”这一列\n" + kUsageHint},
+        Case{"Unicode text, tab-separated, goes out as it came",
              {"--check", "--csv", "--header", "-f", "unicode.txt"},
              "",
              0,
-             "一致\n",
-             ""},
+             testing::utf16(u"A\tB\t核对结果\n1\t壹元整\t一致\n"),
+             "共1行：一致1，不一致0，无法识别0\n"},
+        // Filling in capitals: into the column named, or a new one; a row
+        // that cannot be read keeps an empty cell and says why.
+        Case{"capitals into their column",
+             {"--standard", "--csv", "--header", "--figures", "金额", "--capitals=大写", "--rmb", "-"},
+             "金额,大写\n1409.5,旧\n\n1.2.3,旧\n7\n",
+             1,
+             "金额,大写\n1409.5,人民币壹仟肆佰零玖元伍角整\n\n1.2.3,\n7,人民币柒元整\n",
+             "第4行：第4个字符：小数点只能有一个\n共3行：写出2，无法识别1\n"},
+        Case{"capitals in a new column",
+             {"--standard", "--csv", "--figures", "1", "--output-encoding", "gb18030", "-"},
+             "\"1,000\"\r\n",
+             0,
+             "\"1,000\",\xD2\xBC\xC7\xAA\xD4\xAA\xD5\xFB\r\n",
+             "共1行：写出1，无法识别0\n"},
     });
 }
 
@@ -392,7 +411,8 @@ TEST(ConvertCommandTest, BrokenOutputFailsAndStops)
     }
     EXPECT_EQ(status, 1);
     EXPECT_EQ(outSink.writes, 1);
-    EXPECT_EQ(source.reads, 1);
+    // The look for a byte-order mark, then one piece of the input.
+    EXPECT_LE(source.reads, 2);
     EXPECT_EQ(errSink.text, "qinghejian-convert：写入标准输出失败\n");
 }
 

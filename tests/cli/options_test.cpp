@@ -16,7 +16,7 @@ struct Case {
     std::vector<std::string> args;
     Job job;
     std::string inputs;   // T:text F:file S (standard input), in order
-    std::string settings; // rmb csv header, and the columns when not 1 and 2
+    std::string settings; // rmb csv header, the columns named, the encodings
     std::string error;    // after "qinghejian-convert："
 };
 
@@ -46,10 +46,16 @@ std::string settingsOf(const Options& options)
     add(options.renminbi, "rmb");
     add(options.csv, "csv");
     add(options.header, "header");
-    if (options.figuresColumn != u"1" || options.capitalsColumn != u"2") {
-        appendUtf8(options.figuresColumn, out += out.empty() ? "" : " ");
-        appendUtf8(options.capitalsColumn, out += "/");
+    if (options.figuresColumn || options.capitalsColumn) {
+        appendUtf8(options.figuresColumn.value_or(u"-"), out += out.empty() ? "" : " ");
+        appendUtf8(options.capitalsColumn.value_or(u"-"), out += "/");
     }
+    constexpr const char* kNames[] = {"utf-8", "utf-16", "utf-16be", "gb18030"};
+    if (options.encoding)
+        out += std::string(out.empty() ? "" : " ") + "in:" + kNames[static_cast<int>(*options.encoding)];
+    if (options.outputEncoding)
+        out +=
+            std::string(out.empty() ? "" : " ") + "out:" + kNames[static_cast<int>(*options.outputEncoding)];
     return out;
 }
 
@@ -82,13 +88,30 @@ TEST(OptionsTable, JobsInputsSettingsAndErrors)
          "",
          "--check 要两个参数，小写金额和大写金额；不给参数时逐行读取标准输入"},
         {{"--rmb", "1"}, Job::kConvert, "T:1", "rmb", "--rmb 只能和 --standard 一起用"},
-        {{"--read", "--csv"}, Job::kRead, "", "csv", "--csv 和 --header 只能和 --check 一起用"},
+        {{"--read", "--csv"}, Job::kRead, "", "csv", "--csv 和 --header 只能和 --check 或 --standard 一起用"},
+        // Filling in a column of capitals from a column of figures.
+        {{"--standard", "--csv", "--figures", "3", "--encoding", "GB18030", "--output-encoding=utf-16"},
+         Job::kStandard,
+         "",
+         "csv 3/- in:gb18030 out:utf-16",
+         ""},
+        {{"--standard", "--csv"},
+         Job::kStandard,
+         "",
+         "csv",
+         "--standard --csv 要用 --figures 指明小写金额所在的列"},
+        {{"--check", "--csv", "--figures", "金额"},
+         Job::kCheck,
+         "",
+         "csv 金额/-",
+         "按列名“金额”找列要加 --header"},
+        {{"--encoding", "big5"}, Job::kConvert, "", "", "无法识别的编码“big5”，可用 utf-8、utf-16 或 gb18030"},
         {{"--check", "--csv", "1", "2"},
          Job::kCheck,
          "T:1 T:2",
          "csv",
          "--csv 从文件或标准输入读取表格，不能直接给金额"},
-        {{"--check", "--figures", "2"}, Job::kCheck, "", "2/2", "--figures 和 --capitals 只能和 --csv 一起用"},
+        {{"--check", "--figures", "2"}, Job::kCheck, "", "2/-", "--figures 和 --capitals 只能和 --csv 一起用"},
     };
     for (const Case& c : table) {
         std::vector<Argument> args;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,17 +14,7 @@ namespace {
 
 using testing::StringSink;
 using testing::StringSource;
-
-std::string utf16(std::u16string_view text, bool little)
-{
-    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
-    for (const char16_t unit : text) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += little ? std::string{low, high} : std::string{high, low};
-    }
-    return bytes;
-}
+using testing::utf16;
 
 struct Case {
     const char* name;
@@ -76,6 +67,55 @@ TEST(TextInputTable, OneLineOutForEachLineIn)
             for (const std::string& line : c.lines)
                 expected += line + "\n";
             EXPECT_EQ(outSink.text, expected);
+        }
+    }
+}
+
+struct FormCase {
+    const char* name;
+    std::string bytes;
+    std::optional<Encoding> forced;
+    std::string text; // the UTF-8 handed on
+    Encoding encoding;
+    bool mark;
+};
+
+// What the input is taken to be, and what it becomes, in reads of every
+// size: the first piece may stop after bytes that are UTF-8 by chance.
+TEST(TextInputTable, OneRuleForEveryEncoding)
+{
+    const std::string hundred =
+        "\xD2\xBC\xB0\xDB\xD4\xAA\xD5\xFB"; // 壹佰元整, whose first two bytes are UTF-8 too
+    const std::vector<FormCase> cases{
+        {"ASCII", "1\r\n2", {}, "1\r\n2", Encoding::kUtf8, false},
+        {"UTF-8", "x,壹佰元整\n", {}, "x,壹佰元整\n", Encoding::kUtf8, false},
+        {"UTF-8 with its mark", "\xEF\xBB\xBF壹\n", {}, "\xEF\xBB\xBF壹\n", Encoding::kUtf8, true},
+        {"UTF-16 BE", utf16(u"壹\n", false), {}, "\xEF\xBB\xBF壹\n", Encoding::kUtf16Be, true},
+        {"GB18030 after ASCII", "1," + hundred + "\r\n", {}, "1,壹佰元整\r\n", Encoding::kGb18030, false},
+        {"GB18030, four bytes", "\x81\x30\x81\x30\n", {}, "\u0080\n", Encoding::kGb18030, false},
+        // Bytes that are no character fail their line, and only it.
+        {"GB18030, broken", hundred + "\n\x80\n\xD2", {}, "壹佰元整\n\xFF\n\xFF", Encoding::kGb18030, false},
+        {"named", "\xD2\xBC\n", Encoding::kGb18030, "壹\n", Encoding::kGb18030, false},
+        {"named UTF-16 takes a mark's order", utf16(u"1", false), Encoding::kUtf16Le,
+         "\xEF\xBB\xBF"
+         "1",
+         Encoding::kUtf16Be, true},
+        {"named UTF-16 without a mark", std::string("1\0", 2), Encoding::kUtf16Le, "1", Encoding::kUtf16Le,
+         false},
+        {"named UTF-8 is not judged", "\xD2\n", Encoding::kUtf8, "\xD2\n", Encoding::kUtf8, false},
+    };
+    for (const FormCase& c : cases) {
+        for (const std::size_t chunk : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 16}) {
+            SCOPED_TRACE(std::string(c.name) + ", reads of " + std::to_string(chunk));
+            StringSource source(c.bytes, chunk);
+            TextInput input(source, c.forced);
+            std::string text;
+            char buffer[5];
+            for (std::ptrdiff_t n; (n = input.read(buffer, sizeof buffer)) > 0;)
+                text.append(buffer, static_cast<std::size_t>(n));
+            EXPECT_EQ(text, c.text);
+            EXPECT_EQ(input.form().encoding, c.encoding);
+            EXPECT_EQ(input.form().byteOrderMark, c.mark);
         }
     }
 }
