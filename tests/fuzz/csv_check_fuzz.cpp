@@ -65,7 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (out.size() != in.size())
         fail("a record was lost or split", std::min(in.size(), out.size()));
     for (std::size_t i = 0; i < in.size(); ++i) {
-        const bool blank = std::all_of(in[i].begin(), in[i].end(), [](const std::string& field) {
+        // Blanks are spaces, tabs and U+3000, the ideographic space.
+        const bool blank = std::all_of(in[i].begin(), in[i].end(), [](std::string field) {
+            for (std::size_t at; (at = field.find("\u3000")) != std::string::npos;)
+                field.erase(at, 3);
             return field.find_first_not_of(" \t") == std::string::npos;
         });
         if (blank && out[i] != in[i])
