@@ -3,6 +3,7 @@
 # shell tests and `make check-release`.
 #
 #   pass WHAT / fail WHAT        count a check that passed or failed
+#   skip WHAT                    say aloud that a check was left out, and why
 #   check WHAT COMMAND...        passes when COMMAND succeeds
 #   check_eq WHAT ACTUAL EXPECTED
 #   give_up WHAT                 a step the rest depends on failed: count
@@ -21,6 +22,10 @@ pass() {
 fail() {
     QHJ_FAILED=$((QHJ_FAILED + 1))
     echo "FAILED - $*"
+}
+
+skip() {
+    echo "skip - $*"
 }
 
 check() {

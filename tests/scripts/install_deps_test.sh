@@ -93,4 +93,8 @@ for row in "${rows[@]}"; do
         check_eq "$name: the earlier failure is forgotten" "$(ls "$QHJ_DEPS_STATE")" ""
     fi
 done
+
+# The probe names its own failure rather than blaming the kernel.
+check_eq "a probe that cannot be written" "$(qhj_i386_cannot "$work/missing")" \
+    "the 32-bit probe could not be written to $work/missing"
 finish

@@ -38,7 +38,8 @@
 #                          clicks NAME while another program holds the
 #                          clipboard, until backend_release_clipboard
 # What only some programs can do is asked of the back end with
-# `backend_can WHAT` (close, clipboard-outlives-program).
+# `backend_can WHAT` (close, clipboard-outlives-program), which says why
+# when it cannot.
 #
 # The primitives every back end gives: backend_session_start/_stop,
 # backend_start/_stop/_running/_reap (the program), backend_click_at X Y,
@@ -174,13 +175,21 @@ no_notice_within() {
     ! notice_showing
 }
 
+# A clipboard that cannot be read holds nothing to compare, not "".
 clipboard_holds() {
-    [ "$(clipboard)" == "$1" ]
+    local text
+    text=$(clipboard) || return 1
+    [ "$text" == "$1" ]
 }
 
 expect_clipboard() {
     wait_until 5 clipboard_holds "$1" && return 0
-    echo "  the clipboard holds [$(clipboard | head -c 200)]"
+    local text
+    if text=$(clipboard); then
+        echo "  the clipboard holds [${text:0:200}]"
+    else
+        echo "  the clipboard cannot be read"
+    fi
     return 1
 }
 

@@ -66,9 +66,11 @@ backend_release_clipboard() {
     wait "$QHJ_TAKER_PID"
 }
 
-# Without a window manager nobody closes a window for the user; the Qt
-# test closes it in-process. Qt's clipboard goes with the program when no
-# clipboard manager runs.
+# What this back end cannot do, and why.
 backend_can() {
+    case $1 in
+    close) echo "no window manager closes a window here; main_window_test closes it in-process" ;;
+    clipboard-outlives-program) echo "Qt's clipboard goes with the program when no clipboard manager runs" ;;
+    esac
     return 1
 }

@@ -155,6 +155,11 @@ backend_release_clipboard() {
     cdp clipboard granted >/dev/null
 }
 
+# What this back end cannot do, and why.
 backend_can() {
+    case $1 in
+    close) echo "a page is closed with its tab, not by the program" ;;
+    clipboard-outlives-program) echo "the page's clipboard is the browser's, which outlives any page" ;;
+    esac
     return 1
 }
