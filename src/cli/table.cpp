@@ -151,18 +151,23 @@ bool TableReader::scan(std::size_t& at)
 bool TableReader::next(Record& record)
 {
     if (!m_started) {
-        // Enough of the text for its first record, to choose the separator.
+        // The first record, whole, to choose the separator by: a tab
+        // outside quotes makes it tab-separated.
         m_started = true;
-        while (fill() && std::memchr(m_buffer.data(), '\n', m_end) == nullptr) { }
+        while (m_end < kByteOrderMark.size() && fill()) { }
         if (std::string_view(m_buffer.data(), m_end).starts_with(kByteOrderMark))
             m_begin = kByteOrderMark.size();
-        const std::string_view text(m_buffer.data() + m_begin, m_end - m_begin);
-        Scanner scanner(',', '\t');
-        for (std::size_t i = 0; i < text.size() && text[i] != '\n'; ++i) {
-            if (scanner.structural(text, i) && text[i] == '\t') {
-                m_separator = '\t';
-                break;
+        for (bool whole = false; !whole;) {
+            const std::string_view text(m_buffer.data() + m_begin, m_end - m_begin);
+            Scanner scanner(',', '\t');
+            m_separator = ',';
+            for (std::size_t i = 0; i < text.size() && !whole; ++i) {
+                if (scanner.structural(text, i)) {
+                    whole = text[i] == '\n' || text[i] == '\t';
+                    m_separator = text[i] == '\t' ? '\t' : ',';
+                }
             }
+            whole = whole || !fill();
         }
     }
     std::size_t at = 0;

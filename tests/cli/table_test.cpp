@@ -45,6 +45,7 @@ TEST(TableReaderTable, RecordsFieldsAndLineEnds)
         {"blank rows", "a\n\n\r\n \u3000,\t\nb", "a¶;¶_;⏎_; \u3000|\t¶_;b"},
         {"tabs when the first record has one", "a\tb,c\n1\t2\n", "a|b,c¶;1|2¶"},
         {"a tab in quotes decides nothing", "\"a\tb\",c\n", "a\tb|c¶"},
+        {"nor does a line end in quotes", "\"a\nb\"\tc\n", "a\nb|c¶"},
         {"byte-order mark",
          "\xEF\xBB\xBF"
          "a,b\n",
