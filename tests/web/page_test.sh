@@ -7,6 +7,7 @@
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_FORM1_LAYOUT"
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/form1_texts.sh"
 QHJ_HARNESS_DIR=$QHJ_SOURCE_DIR/tests/e2e/harness
 source "$QHJ_HARNESS_DIR/web.sh"
 SCREEN_W=1280 SCREEN_H=800

@@ -6,9 +6,9 @@
 # gives the few primitives beneath them, the backend_* functions, which
 # x11.sh gives for the programs that show X windows.
 #
-# From the build: QHJ_FORM1_LAYOUT (form1.sh, Form1's caption, control
-# rectangles, tab order and menu, written from Form1 itself), and
-# QHJ_SCREENSHOTS, where screenshots go.
+# From the build: QHJ_FORM1_LAYOUT (form1.sh, Form1's control rectangles,
+# tab order and menu, written from Form1 itself), and QHJ_SCREENSHOTS,
+# where screenshots go. Form1's texts are written out in form1_texts.sh.
 #
 #   start_program          starts the program and waits for Form1; sets
 #                          PROGRAM_PID, PROGRAM_WINDOW, WINDOW_X/Y/W/H and
@@ -52,6 +52,7 @@
 
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_FORM1_LAYOUT"
+source "$QHJ_SOURCE_DIR/tests/e2e/harness/form1_texts.sh"
 
 SCREEN_W=1280
 SCREEN_H=800
@@ -61,7 +62,6 @@ PROGRAM_LOG=""
 QHJ_WORK=""
 LAST_CLICK=""
 SCREENSHOTS=${QHJ_SCREENSHOTS:-/tmp}
-NOTICE_TITLES="^($(IFS='|'; echo "${NOTICE_TITLES[*]}"))\$"
 
 session_start() {
     QHJ_WORK=$(mktemp -d)

@@ -66,10 +66,15 @@ backend_type() {
 }
 
 # The title of a notice showing, or nothing.
+# Any window showing besides Form1 is a notice, whatever its title: a
+# notice with a wrong title is still one, and no_notice_within must see it.
 backend_notice_title() {
-    local box
-    box=$(xdotool search --onlyvisible --name "$NOTICE_TITLES" 2>/dev/null | head -n 1)
-    [ -z "$box" ] || xdotool getwindowname "$box"
+    local window
+    for window in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        [ "$window" = "$PROGRAM_WINDOW" ] && continue
+        xdotool getwindowname "$window"
+        return
+    done
 }
 
 backend_notice_size() {
