@@ -57,6 +57,9 @@ const std::map<std::u16string, std::string> kFiles = {
 
 std::unique_ptr<ByteSource> openTestFile(const std::u16string& name)
 {
+    // A file that breaks while it is read.
+    if (name == u"broken.txt")
+        return std::make_unique<StringSource>("1\n", 3, true);
     const auto file = kFiles.find(name);
     if (file == kFiles.end())
         return nullptr;
@@ -274,6 +277,28 @@ TEST(ConvertCommandTable, FilesAndSpreadsheets)
              2,
              "",
              "qinghejian-convert：表中没有“小写”这一列\n" + kUsageHint},
+        // A header that is not text in the encoding named may be in another.
+        Case{"a header that did not decode",
+             {"--check", "--csv", "--header", "--figures", "金额", "--encoding", "utf-8", "-"},
+             "\xBD\xF0\xB6\xEE,\xB4\xF3\xD0\xB4\n1,\xD2\xBC\xD4\xAA\xD5\xFB\n",
+             2,
+             "",
+             "qinghejian-convert：表中没有“金额”这一列；表头不是能读出的文字，也许文件的编码不对，可以用 "
+             "--encoding "
+             "指定\n"
+                 + kUsageHint},
+        Case{"a field that is not text",
+             {"--check", "--csv", "--encoding", "utf-8", "-"},
+             "1,\xD2\xBC\xD4\xAA\xD5\xFB\n",
+             1,
+             "1,\xD2\xBC\xD4\xAA\xD5\xFB,无法识别；不是UTF-8文字，无法识别\n",
+             "共1行：一致0，不一致0，无法识别1\n"},
+        Case{"a file that breaks",
+             {"-f", "broken.txt"},
+             "",
+             1,
+             "壹圆整\n",
+             "qinghejian-convert：读取文件“broken.txt”失败\n"},
         Case{"a column past the last",
              {"--check", "--csv", "--capitals", "4", "-"},
              "1,壹元整\n",
@@ -485,6 +510,29 @@ TEST(ConvertCommandTest, ReadErrorFails)
     EXPECT_EQ(status, 1);
     EXPECT_EQ(outSink.text, "壹圆整\n贰圆整\n");
     EXPECT_EQ(errSink.text, "qinghejian-convert：读取标准输入失败\n");
+    // And where "-" names it, among other inputs.
+    StringSource named("3", 64, true);
+    StringSink namedOut;
+    StringSink namedErr;
+    {
+        BufferedOutput out(namedOut, "\n");
+        BufferedOutput err(namedErr, "\n");
+        status = runConvert({{u"1", true}, {u"-", true}, {u"2", true}}, named, out, err);
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(namedOut.text, "壹圆整\n叁圆整\n贰圆整\n");
+    EXPECT_EQ(namedErr.text, "qinghejian-convert：读取标准输入失败\n");
+    // --check's two arguments, one of them not text.
+    StringSource none("");
+    StringSink pairOut;
+    StringSink pairErr;
+    {
+        BufferedOutput out(pairOut, "\n");
+        BufferedOutput err(pairErr, "\n");
+        status = runConvert({{u"--check", true}, {u"1", true}, {u"", false}}, none, out, err);
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(pairOut.text, "无法识别；不是UTF-8文字，无法识别\n");
 }
 
 // What the window would give for the whole line, notices as they would be

@@ -39,6 +39,10 @@ TEST(TasksTable, LinesNoticesAndSuccess)
     Line twoPoints;
     twoPoints.truncated = true;
     twoPoints.points = 2;
+    Line notText;
+    notText.truncated = true;
+    notText.valid = false;
+    const auto tooLong = [](ItemTask& t) { t.longLine(Line{}); };
     const std::vector<Case> table{
         {"window", make<ConvertTask>(), [](ItemTask& t) { t.item(u"100"); }, "壹佰零拾零圆整\n", "", true},
         // Both of the window's notices, each a line of its own.
@@ -47,6 +51,18 @@ TEST(TasksTable, LinesNoticesAndSuccess)
         // Its points alone refuse a line too long to keep.
         {"window, long line", make<ConvertTask>(), [&twoPoints](ItemTask& t) { t.longLine(twoPoints); }, "\n",
          "第1行：数字输入出错\n", false},
+        {"window, a long line that is not text", make<ConvertTask>(),
+         [&notText](ItemTask& t) { t.longLine(notText); }, "\n",
+         "第1行：你输入的数字太大或者输入错误，识别失败\n", false},
+        // Lines too long to keep, for every other job.
+        {"standard, long line", standard, tooLong, "\n", "第1行：这一行太长，无法识别\n", false},
+        {"read, long line", make<ReadTask>(), tooLong, "\n", "第1行：这一行太长，无法识别\n", false},
+        {"check, long line", make<CheckTask>(), tooLong, "无法识别；这一行太长，无法识别\n", "", false},
+        {"date, long line", make<DateTask>(), tooLong, "\n", "第1行：这一行太长，无法识别\n", false},
+        {"check, not text", make<CheckTask>(), [](ItemTask& t) { t.item(std::nullopt); },
+         "无法识别；不是UTF-8文字，无法识别\n", "", false},
+        {"date, not text", make<DateTask>(), [](ItemTask& t) { t.item(std::nullopt); }, "\n",
+         "第1行：日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD\n", false},
         {"standard, cut", standard, [](ItemTask& t) { t.item(u"1.234"); }, "人民币壹元贰角叁分\n",
          "第1行：小数点后第二位后的数字将被忽略\n", false},
         {"standard, not text", standard, [](ItemTask& t) { t.item(std::nullopt); }, "\n",
@@ -59,6 +75,16 @@ TEST(TasksTable, LinesNoticesAndSuccess)
          "无法识别；大写第5个字符：不是金额用字\n", "", false},
         {"check, a pair that breaks a rule", make<CheckTask>(),
          [](ItemTask& t) { t.pair(u"1010", u"壹仟壹拾元整"); }, "一致；数字中间有零时，应写零\n", "", false},
+        // Every finding, in its words.
+        {"check, 整 after 分", make<CheckTask>(), [](ItemTask& t) { t.pair(u"100.25", u"壹佰元贰角伍分整"); },
+         "一致；金额有分时，分后不写整（正）字\n", "", false},
+        {"check, a bare 拾", make<CheckTask>(), [](ItemTask& t) { t.pair(u"10", u"拾元整"); },
+         "一致；最高位是拾时，应写壹拾\n", "", false},
+        {"check, nothing after 元", make<CheckTask>(), [](ItemTask& t) { t.pair(u"10", u"壹拾元"); },
+         "一致；金额到元为止时，元后应写整（正）字\n", "", false},
+        {"check, no 零 before a lone 分", make<CheckTask>(),
+         [](ItemTask& t) { t.pair(u"10.05", u"壹拾元伍分"); }, "一致；角位为零而分位不为零时，元后应写零\n",
+         "", false},
         {"check, no pair", make<CheckTask>(), [](ItemTask& t) { t.unreadable(u"这一行的列数不够"); },
          "无法识别；这一行的列数不够\n", "", false},
         // Only the check reads pairs; the others write one as an item

@@ -93,6 +93,13 @@ TEST(TextInputTable, OneRuleForEveryEncoding)
         {"UTF-16 BE", utf16(u"壹\n", false), {}, "\xEF\xBB\xBF壹\n", Encoding::kUtf16Be, true},
         {"GB18030 after ASCII", "1," + hundred + "\r\n", {}, "1,壹佰元整\r\n", Encoding::kGb18030, false},
         {"GB18030, four bytes", "\x81\x30\x81\x30\n", {}, "\u0080\n", Encoding::kGb18030, false},
+        // Read in pieces after the first line: characters cut at every byte.
+        {"GB18030, cut",
+         hundred + "\n\x81\x30\x81\x30\xD2\xBC\n",
+         {},
+         "壹佰元整\n\u0080壹\n",
+         Encoding::kGb18030,
+         false},
         // Bytes that are no character fail their line, and only it.
         {"GB18030, broken", hundred + "\n\x80\n\xD2", {}, "壹佰元整\n\xFF\n\xFF", Encoding::kGb18030, false},
         {"named", "\xD2\xBC\n", Encoding::kGb18030, "壹\n", Encoding::kGb18030, false},

@@ -76,6 +76,7 @@ TEST(ChequeDateTable, ReadsTheDateAsPeopleTypeIt)
         {u"2026年10-20日", u""},
         {u"2026-100-20", u""},
         {u"26-10-20", u""},
+        {u"2026.10.20", u""},
         {u"2026-10-20x", u""},
         {u"2026102", u""},
         {u"", u""},
