@@ -2,6 +2,7 @@
 
 #include "cli/utf8.h"
 #include "cli_streams.h"
+#include "support/random.h"
 #include "support/recording_runtime.h"
 #include "version/version.h"
 #include "window/convert_amount.h"
@@ -560,13 +561,8 @@ Result expected(const std::string& line)
 // window converts them in full. The other jobs refuse them.
 TEST(ConvertCommandTest, LongLinesConvertAsTheWholeLine)
 {
-    std::uint64_t state = 0x9E3779B97F4A7C15ULL;
-    const auto next = [&state](std::uint64_t bound) {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state % bound;
-    };
+    qhj::testing::Random random(0x9E3779B97F4A7C15ULL);
+    const auto next = [&random](std::uint64_t bound) { return random.below(bound); };
     const std::vector<std::string> pieces{"0",  "7", "9", "1234567890", ".",   "１",
                                           "壹", "😀", " ", "\xFF",       "\xE5"};
     for (int step = 0; step < 1000; ++step) {

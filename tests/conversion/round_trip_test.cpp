@@ -9,6 +9,7 @@
 #include "conversion/pair_check.h"
 #include "conversion/standard_form.h"
 
+#include "support/random.h"
 #include "support/recording_runtime.h"
 
 #include <gtest/gtest.h>
@@ -65,29 +66,12 @@ bool standardRoundTrips(const Amount& value)
         && readsBack(figuresText(value), value, standardText(value, Prefix::kRenminbi), 0);
 }
 
-// xorshift64, so that every run tries the same amounts.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : m_state(seed) { }
-
-    std::uint64_t below(std::uint64_t bound)
-    {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 7;
-        m_state ^= m_state << 17;
-        return m_state % bound;
-    }
-    // A digit, about one in three a zero, as zeros are what the rules
-    // speak of.
-    std::uint64_t digit()
-    {
-        const std::uint64_t r = below(15);
-        return r < 6 ? 0 : r - 6;
-    }
-
-private:
-    std::uint64_t m_state;
-};
+// A digit, about one in three a zero, as zeros are what the rules speak of.
+std::uint64_t digit(qhj::testing::Random& random)
+{
+    const std::uint64_t r = random.below(15);
+    return r < 6 ? 0 : r - 6;
+}
 
 // Digits 0 and 5 in every arrangement of up to twelve places, with every
 // kind of fraction: each zero pattern the rules speak of.
@@ -111,13 +95,13 @@ TEST(RoundTripTest, EveryZeroPattern)
 
 TEST(RoundTripTest, RandomAmounts)
 {
-    Random random(88172645463325252ULL);
+    qhj::testing::Random random(88172645463325252ULL);
     for (int step = 0; step < 50000; ++step) {
         // Lengths from 0 to 12 and fractions of none to two digits.
         const std::uint64_t length = random.below(13);
         std::u16string input;
         for (std::uint64_t k = 0; k < length; ++k)
-            input += static_cast<char16_t>(u'0' + random.digit());
+            input += static_cast<char16_t>(u'0' + digit(random));
         const std::uint64_t decimals = random.below(4);
         if (decimals > 0)
             input += u'.';
@@ -132,14 +116,14 @@ TEST(RoundTripTest, RandomAmounts)
 // Sixteen digits, zeros in runs that cross 万亿, 亿 and 万, and either sign.
 TEST(RoundTripTest, StandardFormOverItsWholeRange)
 {
-    Random random(2463534242ULL);
+    qhj::testing::Random random(2463534242ULL);
     for (int step = 0; step < 50000; ++step) {
         Amount value;
         const std::uint64_t length = random.below(17);
         for (std::uint64_t k = 0; k < length; ++k)
-            value.yuan = value.yuan * 10 + random.digit();
-        value.jiao = static_cast<int>(random.digit());
-        value.fen = static_cast<int>(random.digit());
+            value.yuan = value.yuan * 10 + digit(random);
+        value.jiao = static_cast<int>(digit(random));
+        value.fen = static_cast<int>(digit(random));
         const bool zero = value.yuan == 0 && value.jiao == 0 && value.fen == 0;
         value.negative = !zero && random.below(2) == 0;
         ASSERT_TRUE(standardRoundTrips(value));
