@@ -76,6 +76,7 @@ web: deps-web
 # npm package installed and used (tests/web, a CTest project of its own
 # built with the host compiler).
 test-web: deps-test web
+	cmake --build --preset web --target wasm_tests
 	cmake -S tests/web -B build-web/tests -G Ninja -DQHJ_WEB_BUILD="$(CURDIR)/build-web"
 	cmake --build build-web/tests
 	ctest --test-dir build-web/tests --output-on-failure --no-tests=error \
