@@ -76,7 +76,7 @@ web: deps-web
 # npm package installed and used (tests/web, a CTest project of its own
 # built with the host compiler).
 test-web: deps-test web
-	cmake --build --preset web --target wasm_tests
+	cmake --build --preset web --target cross_tests
 	cmake -S tests/web -B build-web/tests -G Ninja -DQHJ_WEB_BUILD="$(CURDIR)/build-web"
 	cmake --build build-web/tests
 	ctest --test-dir build-web/tests --output-on-failure --no-tests=error \
@@ -100,6 +100,7 @@ build-windows: deps-test
 	cmake --build --preset windows-x86
 
 test-windows: build-windows
+	cmake --build --preset windows --target cross_tests
 	cmake -S tests/wine -B build-windows/wine-tests -G Ninja \
 		-DQHJ_WINDOWS_BUILDS="$(CURDIR)/build-windows;$(CURDIR)/build-windows-x86"
 	cmake --build build-windows/wine-tests
