@@ -1,6 +1,7 @@
 #include "window/commands.h"
 
 #include "support/recording_runtime.h"
+#include "support/window_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,6 @@ namespace {
 
 using testing::RecordingRuntime;
 using testing::ShownBox;
-using testing::kFailureBox;
 using testing::toUtf8;
 
 TEST(GenerateTest, WritesTheStartInputInCapitals)
@@ -21,15 +21,26 @@ TEST(GenerateTest, WritesTheStartInputInCapitals)
     EXPECT_EQ(toUtf8(rt.m_text1.text()), "123456.78");
 }
 
-TEST(GenerateTest, FailureEmptiesAnEarlierResult)
+// Every case of the window's table, over an earlier result that a failure
+// must not leave standing.
+TEST(GenerateTable, EveryWindowCase)
 {
-    RecordingRuntime rt;
-    generate(rt);
-    ASSERT_FALSE(rt.m_text2.text().empty());
-    rt.m_text1.setText(u"12a");
-    generate(rt);
-    EXPECT_EQ(rt.m_text2.text(), u"");
-    EXPECT_EQ(rt.boxes, std::vector<ShownBox>{kFailureBox});
+    const std::vector<testing::WindowCase> cases = testing::windowCases();
+    ASSERT_FALSE(cases.empty()) << "the table of window cases is empty";
+    for (const testing::WindowCase& c : cases) {
+        SCOPED_TRACE(toUtf8(c.name));
+        RecordingRuntime rt;
+        rt.m_text1.setText(c.input);
+        rt.m_text2.setText(u"earlier");
+        generate(rt);
+        EXPECT_EQ(toUtf8(rt.m_text2.text()), toUtf8(c.result));
+        std::vector<ShownBox> boxes;
+        for (const testing::WindowNotice& n : c.notices)
+            boxes.push_back(
+                {n.prompt, n.exclamation ? runtime::MsgBoxStyle::kExclamation : runtime::MsgBoxStyle::kOkOnly,
+                 n.title});
+        EXPECT_EQ(rt.boxes, boxes);
+    }
 }
 
 struct CopyCase {

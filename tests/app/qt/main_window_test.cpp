@@ -4,6 +4,7 @@
 #include "app/qt/main_window.h"
 #include "message_box_answerer.h"
 #include "support/expected_notices.h"
+#include "support/window_cases.h"
 #include "window/form1.h"
 
 #include <QAccessible>
@@ -417,36 +418,18 @@ void MainWindowTest::generate_data()
     QTest::addColumn<QString>("resultBefore");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QList<ShownBox>>("boxes");
-    QTest::newRow("the start input") << "123456.78"
-                                     << "" << kStartResult << QList<ShownBox>{};
-    QTest::newRow("12a empties Text2") << "12a"
-                                       << ""
-                                       << "" << QList<ShownBox>{kFailure};
-    QTest::newRow("12a empties an earlier result")
-        << "12a" << kStartResult << "" << QList<ShownBox>{kFailure};
-    QTest::newRow("1.a23: the warning, then the failure") << "1.a23"
-                                                          << "壹圆整"
-                                                          << "" << QList<ShownBox>{kExtraDecimals, kFailure};
-    QTest::newRow("1.234: the warning") << "1.234"
-                                        << ""
-                                        << "壹圆贰角叁分整" << QList<ShownBox>{kExtraDecimals};
-    // No bare 整 after a notice: nothing that could be copied onto a cheque.
-    QTest::newRow("1.2.3: more than one point") << "1.2.3"
-                                                << "壹圆整"
-                                                << "" << QList<ShownBox>{kMorePoints};
-    QTest::newRow("an empty box") << ""
-                                  << "壹圆整"
-                                  << "" << QList<ShownBox>{kFailure};
-    QTest::newRow("100") << "100"
-                         << ""
-                         << "壹佰零拾零圆整" << QList<ShownBox>{};
-    QTest::newRow("twelve nines") << "999999999999"
-                                  << ""
-                                  << "玖仟玖佰玖拾玖亿玖仟玖佰玖拾玖万玖仟玖佰玖拾玖圆整"
-                                  << QList<ShownBox>{};
-    QTest::newRow("thirteen digits") << "1000000000000"
-                                     << ""
-                                     << "" << QList<ShownBox>{kFailure};
+    const std::vector<qhj::testing::WindowCase> cases = qhj::testing::windowCases();
+    QVERIFY2(!cases.empty(), "the table of window cases is empty");
+    for (const qhj::testing::WindowCase& c : cases) {
+        QList<ShownBox> boxes;
+        for (const qhj::testing::WindowNotice& n : c.notices)
+            boxes.append({qhj::app::qt::toQString(n.title), qhj::app::qt::toQString(n.prompt),
+                          n.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon});
+        // Over an earlier result, which a failure must not leave standing.
+        QTest::newRow(qhj::app::qt::toQString(c.name).toUtf8().constData())
+            << qhj::app::qt::toQString(c.input) << QStringLiteral("壹圆整")
+            << qhj::app::qt::toQString(c.result) << boxes;
+    }
 }
 
 void MainWindowTest::generate()

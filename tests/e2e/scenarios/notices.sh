@@ -1,38 +1,40 @@
 # The notices, found by their titles and answered with Enter, in the order
-# the conversion shows them; the help menu's notices; and the window going
-# on working after each.
+# the conversion shows them, for every case of the window's table
+# (tests/support/window_cases.tsv); the help menu's notices; and the window
+# going on working after each.
 start_program || give_up "Form1 opens"
 
-set_text1 "5"
-click Command1
-click Command2
-check "5 → 伍圆整" expect_clipboard "伍圆整"
-set_text1 "12a"
-click Command1
-sleep 0.5
-screenshot failure-notice root
-check "12a: the failure notice, titled 错误" answer_notice "错误"
-click Command2
-check "12a empties Text2 that held a result" expect_clipboard ""
-
-set_text1 "1.a23"
-click Command1
-check "1.a23: first the warning, titled 警告" answer_notice "警告"
-check "1.a23: then the failure notice, titled 错误" answer_notice "错误"
-check "1.a23: no third notice" no_notice_within 1
-
-set_text1 "1.234"
-click Command1
-check "1.234: the warning" answer_notice "警告"
-click Command2
-check "1.234 → 壹圆贰角叁分整" expect_clipboard "壹圆贰角叁分整"
-
-set_text1 "1.2.3"
-click Command1
-check "1.2.3: 数字输入出错, titled 青禾笺" answer_notice "青禾笺"
-check "1.2.3: no further notice" no_notice_within 1
-click Command2
-check "1.2.3 gives no result" expect_clipboard ""
+# Every case of the window's table: its notices answered by their titles,
+# in order, and none after them; then its result, or nothing, copied. A
+# failure after a result must leave no result standing.
+# Read whole first: what the loop runs must not eat the table's lines.
+mapfile -t table <"$QHJ_SOURCE_DIR/tests/support/window_cases.tsv"
+rows=0
+for row in "${table[@]}"; do
+    # Tabs as a separator that is not a blank, so that empty fields count.
+    IFS=$'\x1f' read -r name input result notices <<<"${row//$'\t'/$'\x1f'}"
+    [[ -z "$name" || "$name" == \#* ]] && continue
+    rows=$((rows + 1))
+    set_text1 "$input"
+    click Command1
+    if [ -n "$notices" ]; then
+        IFS='|' read -r -a boxes <<<"$notices"
+        for box in "${boxes[@]}"; do
+            title=${box#!}
+            title=${title%%:*}
+            if [ -z "${shot:-}" ]; then
+                sleep 0.5
+                screenshot failure-notice root
+                shot=1
+            fi
+            check "$name ($input): the notice titled $title" answer_notice "$title"
+        done
+    fi
+    check "$name ($input): no further notice" no_notice_within 1
+    click Command2
+    check "$name ($input) → [$result]" expect_clipboard "$result"
+done
+check "the table of window cases holds cases ($rows)" test "$rows" -gt 0
 
 choose_menu note
 check "使用说明 shows the usage note, titled 青禾笺" answer_notice "青禾笺"

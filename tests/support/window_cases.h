@@ -1,0 +1,63 @@
+// The window's table of cases (window_cases.tsv), for the C++ tests: each
+// input, the result Text2 must hold after 生成大写, and the notices shown
+// first, in order.
+#pragma once
+
+#include "window_cases_text.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qhj::testing {
+
+struct WindowNotice {
+    std::u16string title;
+    std::u16string prompt;
+    bool exclamation = false;
+};
+
+struct WindowCase {
+    std::u16string name;
+    std::u16string input;
+    std::u16string result;
+    std::vector<WindowNotice> notices;
+};
+
+namespace detail {
+
+inline std::vector<std::u16string_view> split(std::u16string_view text, char16_t by)
+{
+    std::vector<std::u16string_view> parts;
+    for (std::size_t at; (at = text.find(by)) != text.npos; text.remove_prefix(at + 1))
+        parts.push_back(text.substr(0, at));
+    parts.push_back(text);
+    return parts;
+}
+
+} // namespace detail
+
+inline std::vector<WindowCase> windowCases()
+{
+    std::vector<WindowCase> cases;
+    for (const std::u16string_view line : detail::split(kWindowCasesText, u'\n')) {
+        if (line.empty() || line.front() == u'#')
+            continue;
+        std::vector<std::u16string_view> fields = detail::split(line, u'\t');
+        fields.resize(4);
+        WindowCase c{std::u16string(fields[0]), std::u16string(fields[1]), std::u16string(fields[2]), {}};
+        if (!fields[3].empty()) {
+            for (std::u16string_view notice : detail::split(fields[3], u'|')) {
+                const bool exclamation = notice.starts_with(u'!');
+                notice.remove_prefix(exclamation ? 1 : 0);
+                const std::size_t colon = notice.find(u':');
+                c.notices.push_back({std::u16string(notice.substr(0, colon)),
+                                     std::u16string(notice.substr(colon + 1)), exclamation});
+            }
+        }
+        cases.push_back(std::move(c));
+    }
+    return cases;
+}
+
+} // namespace qhj::testing
