@@ -6,13 +6,7 @@
 #include <array>
 
 #ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "cli/windows_api.h"
 #else
 #include <cerrno>
 #include <iconv.h>

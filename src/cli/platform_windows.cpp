@@ -4,14 +4,7 @@
 // and written as UTF-8 bytes. Arguments come as UTF-16.
 #include "cli/console_decoder.h"
 #include "cli/platform.h"
-
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "cli/windows_api.h"
 
 #include <algorithm>
 #include <cstring>

@@ -42,9 +42,13 @@ source "$(dirname "$0")/../../scripts/lib/checks.sh"
 # run STDIN ARG...: runs the program with the bytes STDIN on its standard
 # input; leaves $status and the files out and err (CRs of CRLF taken off).
 run() {
-    local input=$1
+    printf '%s' "$1" >"$work/in"
     shift
-    printf '%s' "$input" >"$work/in"
+    run_on_in "$@"
+}
+
+# run_on_in ARG...: the same, with the file in on standard input.
+run_on_in() {
     "${runner[@]}" "$program" "$@" <"$work/in" >"$work/out.raw" 2>"$work/err.raw"
     status=$?
     if [ $windows -eq 1 ]; then
@@ -108,15 +112,7 @@ for row in "${table[@]}"; do
     printf '%b' "$input" >"$work/in"
     printf '%b' "${want_out//\{version\}/$QHJ_VERSION}" >"$work/want_out"
     printf '%b' "$want_err" >"$work/want_err"
-    "${runner[@]}" "$program" "${argv[@]}" <"$work/in" >"$work/out.raw" 2>"$work/err.raw"
-    status=$?
-    if [ $windows -eq 1 ]; then
-        sed 's/\r$//' "$work/out.raw" >"$work/out"
-        sed 's/\r$//' "$work/err.raw" >"$work/err"
-    else
-        cp "$work/out.raw" "$work/out"
-        cp "$work/err.raw" "$work/err"
-    fi
+    run_on_in "${argv[@]}"
     if [ "$status" -eq "$want_status" ] && cmp -s "$work/out" "$work/want_out" && cmp -s "$work/err" "$work/want_err"; then
         pass "$name"
     else

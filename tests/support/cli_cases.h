@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cli_cases_text.h"
+#include "support/tsv.h"
 
 #include <string>
 #include <string_view>
@@ -42,31 +43,18 @@ inline std::string unescaped(std::string_view text)
     return out;
 }
 
-inline std::vector<std::string_view> splitText(std::string_view text, char by)
-{
-    std::vector<std::string_view> parts;
-    for (std::size_t at; (at = text.find(by)) != text.npos; text.remove_prefix(at + 1))
-        parts.push_back(text.substr(0, at));
-    parts.push_back(text);
-    return parts;
-}
-
 } // namespace detail
 
 // `version` stands where the table says {version}.
 inline std::vector<CliCase> cliCases(std::string_view version)
 {
     std::vector<CliCase> cases;
-    for (const std::string_view line : detail::splitText(kCliCasesText, '\n')) {
-        if (line.empty() || line.front() == '#')
-            continue;
-        std::vector<std::string_view> fields = detail::splitText(line, '\t');
-        fields.resize(6);
+    for (const std::vector<std::string_view>& fields : tableRows(kCliCasesText, 6)) {
         CliCase c{
             std::string(fields[0]),       std::stoi(std::string(fields[1])), {},
             detail::unescaped(fields[3]), detail::unescaped(fields[4]),      detail::unescaped(fields[5])};
         if (!fields[2].empty()) {
-            for (const std::string_view arg : detail::splitText(fields[2].substr(1), '|'))
+            for (const std::string_view arg : split(fields[2].substr(1), '|'))
                 c.args.emplace_back(arg);
         }
         for (const std::string_view placeholder = "{version}";;) {

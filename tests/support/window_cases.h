@@ -3,6 +3,7 @@
 // first, in order.
 #pragma once
 
+#include "support/tsv.h"
 #include "window_cases_text.h"
 
 #include <string>
@@ -24,30 +25,13 @@ struct WindowCase {
     std::vector<WindowNotice> notices;
 };
 
-namespace detail {
-
-inline std::vector<std::u16string_view> split(std::u16string_view text, char16_t by)
-{
-    std::vector<std::u16string_view> parts;
-    for (std::size_t at; (at = text.find(by)) != text.npos; text.remove_prefix(at + 1))
-        parts.push_back(text.substr(0, at));
-    parts.push_back(text);
-    return parts;
-}
-
-} // namespace detail
-
 inline std::vector<WindowCase> windowCases()
 {
     std::vector<WindowCase> cases;
-    for (const std::u16string_view line : detail::split(kWindowCasesText, u'\n')) {
-        if (line.empty() || line.front() == u'#')
-            continue;
-        std::vector<std::u16string_view> fields = detail::split(line, u'\t');
-        fields.resize(4);
+    for (const std::vector<std::u16string_view>& fields : tableRows(kWindowCasesText, 4)) {
         WindowCase c{std::u16string(fields[0]), std::u16string(fields[1]), std::u16string(fields[2]), {}};
         if (!fields[3].empty()) {
-            for (std::u16string_view notice : detail::split(fields[3], u'|')) {
+            for (std::u16string_view notice : split(fields[3], u'|')) {
                 const bool exclamation = notice.starts_with(u'!');
                 notice.remove_prefix(exclamation ? 1 : 0);
                 const std::size_t colon = notice.find(u':');
