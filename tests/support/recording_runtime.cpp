@@ -11,17 +11,10 @@ std::string toUtf8(std::u16string_view text)
     return out;
 }
 
-ShownBox shownBox(const ExpectedNotice& notice)
-{
-    return {std::u16string(notice.prompt),
-            notice.exclamation ? runtime::MsgBoxStyle::kExclamation : runtime::MsgBoxStyle::kOkOnly,
-            std::u16string(notice.title)};
-}
-
 void PrintTo(const ShownBox& box, std::ostream* out)
 {
-    *out << "{\"" << toUtf8(box.prompt) << "\", style " << static_cast<int>(box.style) << ", \""
-         << toUtf8(box.title) << "\"}";
+    *out << "{\"" << toUtf8(box.prompt) << "\", \"" << toUtf8(box.title) << "\""
+         << (box.exclamation ? ", exclamation" : "") << ", " << box.buttons << " button(s)}";
 }
 
 void RecordingTextBox::setText(std::u16string_view text)
@@ -66,7 +59,8 @@ runtime::ClipboardResult RecordingClipboard::setText(std::u16string_view text)
 void RecordingRuntime::msgBox(std::u16string_view prompt, runtime::MsgBoxStyle style,
                               std::optional<std::u16string_view> title)
 {
-    boxes.push_back({std::u16string(prompt), style, std::u16string(runtime::effectiveTitle(title))});
+    boxes.push_back({std::u16string(prompt), std::u16string(runtime::effectiveTitle(title)),
+                     style == runtime::MsgBoxStyle::kExclamation, 1});
 }
 
 } // namespace qhj::testing

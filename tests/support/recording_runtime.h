@@ -5,6 +5,7 @@
 #include "runtime/runtime.h"
 #include "runtime/text_selection.h"
 #include "support/expected_notices.h"
+#include "support/shown_box.h"
 
 #include <optional>
 #include <ostream>
@@ -12,17 +13,6 @@
 #include <vector>
 
 namespace qhj::testing {
-
-struct ShownBox {
-    std::u16string prompt;
-    runtime::MsgBoxStyle style;
-    std::u16string title; // as the box shows it
-
-    bool operator==(const ShownBox&) const = default;
-};
-
-// How the recording runtime sees a notice that is shown as expected.
-ShownBox shownBox(const ExpectedNotice& notice);
 
 inline const ShownBox kMorePointsBox = shownBox(kMorePointsNotice);
 inline const ShownBox kWarningBox = shownBox(kExtraDecimalsNotice);

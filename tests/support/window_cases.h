@@ -1,8 +1,9 @@
 // The window's table of cases (window_cases.tsv), for the C++ tests: each
-// input, the result Text2 must hold after 生成大写, and the notices shown
+// input, the result Text2 must hold after 生成大写, and the boxes shown
 // first, in order.
 #pragma once
 
+#include "support/shown_box.h"
 #include "support/tsv.h"
 #include "window_cases_text.h"
 
@@ -12,17 +13,11 @@
 
 namespace qhj::testing {
 
-struct WindowNotice {
-    std::u16string title;
-    std::u16string prompt;
-    bool exclamation = false;
-};
-
 struct WindowCase {
     std::u16string name;
     std::u16string input;
     std::u16string result;
-    std::vector<WindowNotice> notices;
+    std::vector<ShownBox> notices;
 };
 
 inline std::vector<WindowCase> windowCases()
@@ -35,8 +30,8 @@ inline std::vector<WindowCase> windowCases()
                 const bool exclamation = notice.starts_with(u'!');
                 notice.remove_prefix(exclamation ? 1 : 0);
                 const std::size_t colon = notice.find(u':');
-                c.notices.push_back({std::u16string(notice.substr(0, colon)),
-                                     std::u16string(notice.substr(colon + 1)), exclamation});
+                c.notices.push_back({std::u16string(notice.substr(colon + 1)),
+                                     std::u16string(notice.substr(0, colon)), exclamation, 1});
             }
         }
         cases.push_back(std::move(c));

@@ -28,7 +28,7 @@
 
 using qhj::app::qt::MainWindow;
 using qhj::app::qt::MessageBoxAnswerer;
-using qhj::app::qt::ShownBox;
+using qhj::testing::ShownBox;
 using qhj::window::ControlKind;
 using qhj::window::ControlSpec;
 using qhj::window::Form1;
@@ -37,15 +37,7 @@ namespace {
 
 const QString kCaption = QStringLiteral("青禾笺") + QString(26, u' ') + QStringLiteral("BY:墨桐青岚");
 const QString kStartResult = QStringLiteral("壹拾贰万叁仟肆佰伍拾陆圆柒角捌分整");
-ShownBox shown(const qhj::testing::ExpectedNotice& notice)
-{
-    return {qhj::app::qt::toQString(notice.title), qhj::app::qt::toQString(notice.prompt),
-            notice.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon};
-}
-
-const ShownBox kFailure = shown(qhj::testing::kFailureNotice);
-const ShownBox kExtraDecimals = shown(qhj::testing::kExtraDecimalsNotice);
-const ShownBox kMorePoints = shown(qhj::testing::kMorePointsNotice);
+const ShownBox kExtraDecimals = qhj::testing::shownBox(qhj::testing::kExtraDecimalsNotice);
 const QStringList kSongFamilies{QStringLiteral("宋体"),
                                 QStringLiteral("SimSun"),
                                 QStringLiteral("Noto Serif CJK SC"),
@@ -421,10 +413,7 @@ void MainWindowTest::generate_data()
     const std::vector<qhj::testing::WindowCase> cases = qhj::testing::windowCases();
     QVERIFY2(!cases.empty(), "the table of window cases is empty");
     for (const qhj::testing::WindowCase& c : cases) {
-        QList<ShownBox> boxes;
-        for (const qhj::testing::WindowNotice& n : c.notices)
-            boxes.append({qhj::app::qt::toQString(n.title), qhj::app::qt::toQString(n.prompt),
-                          n.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon});
+        const QList<ShownBox> boxes(c.notices.begin(), c.notices.end());
         // Over an earlier result, which a failure must not leave standing.
         QTest::newRow(qhj::app::qt::toQString(c.name).toUtf8().constData())
             << qhj::app::qt::toQString(c.input) << QStringLiteral("壹圆整")
@@ -596,8 +585,8 @@ void MainWindowTest::helpMenuShowsItsNotice_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<ShownBox>("box");
-    QTest::newRow("note") << "note" << shown(qhj::testing::kUsageNoteNotice);
-    QTest::newRow("copyr") << "copyr" << shown(qhj::testing::kAuthorNoticeNotice);
+    QTest::newRow("note") << "note" << qhj::testing::shownBox(qhj::testing::kUsageNoteNotice);
+    QTest::newRow("copyr") << "copyr" << qhj::testing::shownBox(qhj::testing::kAuthorNoticeNotice);
 }
 
 void MainWindowTest::helpMenuShowsItsNotice()

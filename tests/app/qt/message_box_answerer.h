@@ -10,15 +10,11 @@
 #include <QString>
 #include <QTimer>
 
+#include "support/shown_box.h"
+
 namespace qhj::app::qt {
 
-struct ShownBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-
-    bool operator==(const ShownBox&) const = default;
-};
+using qhj::testing::ShownBox;
 
 class MessageBoxAnswerer final : public QObject {
 public:
@@ -26,8 +22,8 @@ public:
     ~MessageBoxAnswerer() override;
 
     const QList<ShownBox>& shown() const { return m_shown; }
-    // False once a box had more than the one OK button, took its text for
-    // rich text or was not modal.
+    // False once a box had more than the one OK button, an icon other than
+    // the exclamation, took its text for rich text or was not modal.
     bool allWellFormed() const { return m_wellFormed; }
 
 private:
@@ -38,8 +34,11 @@ private:
     bool m_wellFormed = true;
 };
 
-char* toString(const ShownBox& box);
-
 } // namespace qhj::app::qt
 
-Q_DECLARE_METATYPE(qhj::app::qt::ShownBox)
+namespace qhj::testing {
+// How QCOMPARE prints a box.
+char* toString(const ShownBox& box);
+} // namespace qhj::testing
+
+Q_DECLARE_METATYPE(qhj::testing::ShownBox)

@@ -11,6 +11,7 @@
 #include "window/form1.h"
 
 #include "support/expected_notices.h"
+#include "support/shown_box.h"
 #include "support/win32_clipboard_text.h"
 #include "support/window_cases.h"
 
@@ -106,12 +107,7 @@ bool operator==(const RECT& a, const RECT& b)
 
 // ------------------------------------------------------- message boxes
 
-struct ShownBox {
-    std::u16string prompt;
-    std::u16string title;
-    bool exclamation = false;
-    int buttons = 0;
-};
+using qhj::testing::ShownBox;
 
 std::string show(const std::vector<ShownBox>& boxes)
 {
@@ -121,12 +117,6 @@ std::string show(const std::vector<ShownBox>& boxes)
             + ", " + std::to_string(box.buttons) + " button(s)} ";
     }
     return out + "]";
-}
-
-bool operator==(const ShownBox& a, const ShownBox& b)
-{
-    return a.prompt == b.prompt && a.title == b.title && a.exclamation == b.exclamation
-        && a.buttons == b.buttons;
 }
 
 // Reads every message box as it opens and presses its OK button, as the
@@ -187,6 +177,7 @@ private:
             if (lstrcmpW(cls, L"#32770") == 0) {
                 ShownBox box;
                 box.title = fromWide(windowText(hwnd));
+                box.buttons = 0; // counted below
                 EnumChildWindows(hwnd, &BoxAnswerer::readChild, reinterpret_cast<LPARAM>(&box));
                 s_current->boxes.push_back(box);
                 PostMessageW(hwnd, WM_COMMAND, IDOK, 0);
@@ -199,16 +190,9 @@ private:
     HHOOK m_hook = nullptr;
 };
 
-// A notice as the answerer reads it when it is shown as expected: with its
-// one OK button.
-ShownBox shown(const qhj::testing::ExpectedNotice& notice)
-{
-    return {std::u16string(notice.prompt), std::u16string(notice.title), notice.exclamation, 1};
-}
-
-const ShownBox kFailureBox = shown(qhj::testing::kFailureNotice);
-const ShownBox kBusyBox = shown(qhj::testing::kClipboardBusyNotice);
-const ShownBox kNoMemoryBox = shown(qhj::testing::kNoMemoryNotice);
+const ShownBox kFailureBox = qhj::testing::shownBox(qhj::testing::kFailureNotice);
+const ShownBox kBusyBox = qhj::testing::shownBox(qhj::testing::kClipboardBusyNotice);
+const ShownBox kNoMemoryBox = qhj::testing::shownBox(qhj::testing::kNoMemoryNotice);
 
 // ------------------------------------------------------------ helpers
 
@@ -604,10 +588,7 @@ void noticesShowTheirPromptTitleAndIcon()
         text1.setText(c.input);
         text2.setText(u"earlier");
         w.click("Command1");
-        std::vector<ShownBox> boxes;
-        for (const qhj::testing::WindowNotice& n : c.notices)
-            boxes.push_back({n.prompt, n.title, n.exclamation, 1});
-        CHECK_EQ(answerer.boxes, boxes);
+        CHECK_EQ(answerer.boxes, c.notices);
         CHECK_EQ(text2.text(), c.result);
     }
 
@@ -625,8 +606,8 @@ void helpMenuShowsTheNoteAndTheAuthor()
     w.menu("note");
     w.menu("copyr");
     CHECK_EQ(answerer.boxes,
-             (std::vector<ShownBox>{shown(qhj::testing::kUsageNoteNotice),
-                                    shown(qhj::testing::kAuthorNoticeNotice)}));
+             (std::vector<ShownBox>{qhj::testing::shownBox(qhj::testing::kUsageNoteNotice),
+                                    qhj::testing::shownBox(qhj::testing::kAuthorNoticeNotice)}));
     CHECK(IsWindow(w.form.hwnd()));
 }
 
