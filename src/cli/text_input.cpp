@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 namespace qhj::cli {
@@ -13,6 +14,20 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 constexpr std::size_t kEnough = 1 << 12; // bytes to tell UTF-8 from GB18030 by
 constexpr std::array<Encoding, 3> kMarked = {Encoding::kUtf8, Encoding::kUtf16Le, Encoding::kUtf16Be};
+
+// How many bytes at the start of `bytes` are ASCII, eight at a time.
+std::size_t asciiPrefix(std::string_view bytes)
+{
+    std::size_t i = 0;
+    for (std::uint64_t eight = 0; i + 8 <= bytes.size(); i += 8) {
+        std::memcpy(&eight, bytes.data() + i, sizeof eight);
+        if ((eight & 0x8080'8080'8080'8080u) != 0)
+            break;
+    }
+    while (i < bytes.size() && (bytes[i] & 0x80) == 0)
+        ++i;
+    return i;
+}
 
 } // namespace
 
@@ -63,28 +78,41 @@ void TextInput::start()
         m_stage = Stage::kAsciiSoFar;
 }
 
+bool TextInput::judge(std::string_view bytes, bool atEnd)
+{
+    // The first line or so after the ASCII to judge by, or the end: a piece
+    // may stop after a few bytes that happen to be UTF-8 too.
+    std::string_view rest = bytes.substr(asciiPrefix(bytes));
+    const bool plenty = rest.size() >= kEnough;
+    rest = rest.substr(0, kEnough);
+    const std::size_t lineEnd = rest.rfind('\n');
+    const std::string_view sample = lineEnd != rest.npos ? rest.substr(0, lineEnd)
+        : plenty                                         ? wholeCharacters(rest)
+        : atEnd                                          ? rest
+                                                         : std::string_view();
+    if (sample.empty() && !atEnd)
+        return false;
+    Utf8Validator validator;
+    validator.feed(sample);
+    m_stage = Stage::kDecided;
+    m_form.encoding = validator.complete() ? Encoding::kUtf8 : Encoding::kGb18030;
+    return true;
+}
+
 void TextInput::decide(bool atEnd)
 {
-    const auto first = std::find_if(m_raw.begin(), m_raw.end(), [](char c) { return (c & 0x80) != 0; });
-    const auto ascii = static_cast<std::size_t>(first - m_raw.begin());
-    const std::string_view rest = std::string_view(m_raw).substr(ascii);
-    // A whole line to judge by, or the end, or plenty: a piece may stop
-    // after a few bytes that happen to be UTF-8 too.
-    const std::size_t lineEnd = rest.rfind('\n');
-    const std::string_view whole = atEnd ? rest
-        : lineEnd != rest.npos           ? rest.substr(0, lineEnd)
-        : rest.size() >= kEnough         ? wholeCharacters(rest)
-                                         : std::string_view();
-    if (whole.empty() && !atEnd) {
+    const std::size_t ascii = asciiPrefix(m_raw);
+    if (ascii == m_raw.size() && m_out.empty()) {
+        // Nothing but ASCII, the same in both: on as it is, uncopied.
+        m_out.swap(m_raw);
+        m_raw.clear();
+        return;
+    }
+    if (!judge(m_raw, atEnd)) {
         // Nothing to judge yet: the ASCII goes on, the rest waits.
         m_out.append(m_raw, 0, ascii);
         m_raw.erase(0, ascii);
-        return;
     }
-    Utf8Validator validator;
-    validator.feed(whole);
-    m_stage = Stage::kDecided;
-    m_form.encoding = validator.complete() ? Encoding::kUtf8 : Encoding::kGb18030;
 }
 
 void TextInput::decode(bool atEnd)
@@ -144,10 +172,24 @@ std::ptrdiff_t TextInput::read(char* buffer, std::size_t size)
     while (m_taken == m_out.size() && !m_finished) {
         m_out.clear();
         m_taken = 0;
-        // UTF-8 goes on as it is, straight from the source.
-        if (m_stage == Stage::kDecided && m_form.encoding == Encoding::kUtf8 && m_raw.empty() && !m_ended)
-            return m_source.read(buffer, size);
-        if (!m_ended && readRaw(kChunk)) {
+        // UTF-8, and ASCII while nothing else has come, go on as they are,
+        // straight from the source into the reader's buffer.
+        const bool asIs = m_stage == Stage::kAsciiSoFar
+            || (m_stage == Stage::kDecided && m_form.encoding == Encoding::kUtf8);
+        if (asIs && m_raw.empty() && !m_ended) {
+            const std::ptrdiff_t n = m_source.read(buffer, size);
+            const std::string_view got(buffer, static_cast<std::size_t>(std::max<std::ptrdiff_t>(n, 0)));
+            if (n > 0 && (m_stage == Stage::kDecided || asciiPrefix(got) == got.size()))
+                return n;
+            if (n > 0 && judge(got, false) && m_form.encoding == Encoding::kUtf8)
+                return n;
+            if (n > 0) {
+                m_raw.assign(got);
+                decode(false);
+                continue;
+            }
+            m_failed = n < 0;
+        } else if (!m_ended && readRaw(kChunk)) {
             decode(false);
             continue;
         }

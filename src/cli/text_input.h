@@ -47,8 +47,10 @@ private:
     bool readRaw(std::size_t size);
     // Reads up to a byte-order mark's length and takes off a mark it finds.
     void start();
-    // Decides between UTF-8 and GB18030 once m_raw holds more than ASCII,
-    // or at the end.
+    // Decides between UTF-8 and GB18030 by the first line of `bytes` that
+    // holds more than ASCII; false when they hold too little to tell yet.
+    bool judge(std::string_view bytes, bool atEnd);
+    // Decides by m_raw, or hands on its ASCII while there is nothing else.
     void decide(bool atEnd);
     // Decodes what m_raw holds into m_out, all of it when `atEnd`; first
     // decides, while only ASCII has come.
