@@ -2,7 +2,13 @@
 
 #include "version/version.h"
 
+#include <QString>
+#include <QtGlobal>
+
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <string_view>
 
 namespace qhj::app::qt {
@@ -24,25 +30,83 @@ bool write(std::string_view text)
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
 }
 
+// The options Qt takes for itself (QGuiApplication and QApplication), and
+// whether each takes a value.
+struct QtOption {
+    std::string_view name;
+    bool value;
+};
+constexpr QtOption kQtOptions[] = {
+    {"-platform", true},      {"-platformpluginpath", true},
+    {"-platformtheme", true}, {"-plugin", true},
+    {"-qmljsdebugger", true}, {"-qwindowgeometry", true},
+    {"-qwindowicon", true},   {"-qwindowtitle", true},
+    {"-reverse", false},      {"-session", true},
+    {"-style", true},         {"-stylesheet", true},
+    {"-widgetcount", false},  {"-display", true},
+    {"-geometry", true},      {"-title", true},
+    {"-name", true},          {"-visual", true},
+    {"-ncols", true},         {"-cmap", false},
+    {"-nograb", false},       {"-dograb", false},
+    {"-sync", false},
+};
+
+QtMessageHandler g_qtHandler = nullptr;
+
+// Qt gives up without a display by aborting; the window says why in
+// Chinese, after Qt's own words, and ends as a failure rather than a crash.
+void noDisplay(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (g_qtHandler != nullptr)
+            g_qtHandler(type, context, message);
+        return;
+    }
+    std::fputs("qinghejian：无法打开窗口：没有可用的显示（图形界面未运行，或 DISPLAY、WAYLAND_DISPLAY "
+               "未设置）\n",
+               stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char** argv)
 {
+    std::string_view unknown;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         std::string_view text;
-        if (arg == "-h" || arg == "--help")
+        if (arg == "-h" || arg == "--help") {
             text = kHelpText;
-        else if (arg == "-V" || arg == "--version")
+        } else if (arg == "-V" || arg == "--version") {
             text = kVersionText;
-        else
+        } else {
+            const auto* qt = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
+                                          [arg](const QtOption& o) { return o.name == arg; });
+            if (qt == std::end(kQtOptions) && unknown.empty())
+                unknown = arg;
+            else if (qt != std::end(kQtOptions) && qt->value)
+                ++i;
             continue;
+        }
         if (write(text))
             return 0;
         std::fputs("qinghejian：写入标准输出失败\n", stderr);
         return 1;
     }
+    if (!unknown.empty()) {
+        std::fprintf(stderr, "qinghejian：无法识别的参数“%.*s”\n用“qinghejian --help”查看用法。\n",
+                     static_cast<int>(unknown.size()), unknown.data());
+        return 2;
+    }
+    // Until the window is up, a fatal message from Qt means no display.
+    g_qtHandler = qInstallMessageHandler(noDisplay);
     return std::nullopt;
+}
+
+void displayFound()
+{
+    qInstallMessageHandler(g_qtHandler);
 }
 
 } // namespace qhj::app::qt

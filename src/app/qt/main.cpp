@@ -10,6 +10,7 @@ int main(int argc, char* argv[])
     if (const std::optional<int> status = qhj::app::qt::answerCommandLine(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    qhj::app::qt::displayFound();
     qhj::app::qt::setUpApplication();
     return qhj::app::qt::showForm1();
 }
