@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -21,6 +22,23 @@
 
 namespace qhj::app::qt {
 namespace {
+
+// A button that Enter presses when it has the focus, as Space does, as
+// keyboard users expect; it never becomes the default, so Enter in a text
+// box still presses nothing.
+class EnterButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
 
 using window::ControlKind;
 using window::ControlSpec;
@@ -135,7 +153,7 @@ QWidget* MainWindow::makeControl(const ControlSpec& entry, QWidget* parent)
     const QString text = toQString(entry.text);
     switch (entry.kind) {
     case ControlKind::kButton: {
-        auto* button = new QPushButton(literalCaption(entry.text), parent);
+        auto* button = new EnterButton(literalCaption(entry.text), parent);
         button->setAutoDefault(false);
         button->setDefault(false);
         connect(button, &QPushButton::clicked, this,

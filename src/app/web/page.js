@@ -119,11 +119,12 @@
             closeMenu();
     });
 
-    // The keys of the desktop window: Enter and Esc press nothing, F10
-    // opens the menu, Tab goes round the four controls in Form1's order and
-    // selects a box's text on the way in.
+    // The keys of the desktop window: Enter on a focused button presses it,
+    // Enter in a box and Esc press nothing, F10 opens the menu, Tab goes
+    // round the four controls in Form1's order and selects a box's text on
+    // the way in.
     byId('client').addEventListener('keydown', (event) => {
-        if (event.key === 'Enter' || event.key === 'Escape') {
+        if ((event.key === 'Enter' && event.target.tagName !== 'BUTTON') || event.key === 'Escape') {
             event.preventDefault();
         } else if (event.key === 'Tab') {
             event.preventDefault();

@@ -95,12 +95,17 @@ int FormWindow::run()
 
 void FormWindow::processMessage(MSG& msg)
 {
-    // No button is the default, so Enter presses nothing: not in a text box
-    // and not on a button either, which the dialog manager would click once
-    // Tab had brought the focus there. Space still presses a focused button.
+    // No button is the default, so Enter in a text box presses nothing, not
+    // even the button the dialog manager would make the default once Tab
+    // had been there. Enter on a focused button presses it, as Space does.
     if ((msg.message == WM_KEYDOWN || msg.message == WM_KEYUP) && msg.wParam == VK_RETURN && m_hwnd
-        && (msg.hwnd == m_hwnd || IsChild(m_hwnd, msg.hwnd)))
+        && (msg.hwnd == m_hwnd || IsChild(m_hwnd, msg.hwnd))) {
+        wchar_t cls[16] = {};
+        GetClassNameW(msg.hwnd, cls, 16);
+        if (msg.message == WM_KEYDOWN && lstrcmpiW(cls, L"Button") == 0)
+            SendMessageW(msg.hwnd, BM_CLICK, 0, 0);
         return;
+    }
     // The dialog manager turns Esc into IDCANCEL, which no control and no
     // menu item carries: it presses nothing.
     if (m_hwnd && IsDialogMessageW(m_hwnd, &msg))

@@ -78,6 +78,7 @@ private Q_SLOTS:
     void tabVisitsTheControlsInTabIndexOrder();
     void enterInATextBoxPressesNoButton_data();
     void enterInATextBoxPressesNoButton();
+    void enterOnAFocusedButtonPressesIt();
     void generate_data();
     void generate();
     void aMillionCharacterPasteGoesInAndConverts();
@@ -278,6 +279,8 @@ void MainWindowTest::isAMainWindowNotADialog()
 {
     QVERIFY(qobject_cast<QMainWindow*>(m_window.get()) != nullptr);
     QVERIFY(qobject_cast<QDialog*>(m_window.get()) == nullptr);
+    // No button is the default; each takes Enter only when it has the
+    // focus (enterOnAFocusedButtonPressesIt).
     for (std::string_view button : {"Command1", "Command2"}) {
         QVERIFY(!control<QPushButton>(button)->isDefault());
         QVERIFY(!control<QPushButton>(button)->autoDefault());
@@ -402,6 +405,22 @@ void MainWindowTest::enterInATextBoxPressesNoButton()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     QVERIFY(answerer.shown().isEmpty());
     QVERIFY(m_window->isVisible());
+}
+
+// Enter, or the keypad's, on a focused button presses it: Command1
+// converts, Command2 copies.
+void MainWindowTest::enterOnAFocusedButtonPressesIt()
+{
+    control<QLineEdit>("Text1")->setText(QStringLiteral("7"));
+    for (const auto& [name, key] :
+         {std::pair{"Command1", Qt::Key_Return}, std::pair{"Command2", Qt::Key_Enter}}) {
+        QWidget* button = control(name);
+        button->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), button);
+        QTest::keyClick(button, key);
+    }
+    QCOMPARE(control<QLineEdit>("Text2")->text(), QStringLiteral("柒圆整"));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("柒圆整"));
 }
 
 void MainWindowTest::generate_data()

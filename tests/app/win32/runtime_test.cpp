@@ -482,7 +482,7 @@ void focusComesBackAfterAnotherWindowHadIt()
     CHECK_EQ(static_cast<const void*>(GetFocus()), static_cast<const void*>(w.control("Text1")));
 }
 
-void enterAndEscInATextBoxPressNothing()
+void enterPressesOnlyAFocusedButton()
 {
     Window w;
     BoxAnswerer answerer;
@@ -495,20 +495,26 @@ void enterAndEscInATextBoxPressNothing()
         w.key(w.control(name), VK_RETURN);
         w.key(w.control(name), VK_ESCAPE);
     }
-    // Also after a button had the focus, when the dialog manager may have
-    // made it the default, and on the buttons themselves: Enter on
-    // Command1 would convert, on Command2 copy.
-    putOnClipboard(L"sentinel");
+    CHECK(answerer.boxes.empty());
+    CHECK_EQ(text2.text(), std::u16string(u"before"));
+    // Enter on a focused button presses it: Command1 converts, Command2
+    // copies. Then, in Text2, after a button had the focus and the dialog
+    // manager may have made it the default, Enter again presses nothing.
+    text1.setText(u"7");
     SetFocus(w.control("Text1"));
     w.key(GetFocus(), VK_TAB); // to Command1
     w.key(GetFocus(), VK_RETURN);
+    CHECK_EQ(text2.text(), std::u16string(u"柒圆整"));
     w.key(GetFocus(), VK_TAB); // to Command2
     w.key(GetFocus(), VK_RETURN);
+    CHECK(clipboardText() == std::optional<std::wstring>(L"柒圆整"));
+    putOnClipboard(L"sentinel");
+    text1.setText(u"12a");
     w.key(GetFocus(), VK_TAB); // to Text2
     w.key(GetFocus(), VK_RETURN);
     CHECK(clipboardText() == std::optional<std::wstring>(L"sentinel"));
     CHECK(answerer.boxes.empty());
-    CHECK_EQ(text2.text(), std::u16string(u"before"));
+    CHECK_EQ(text2.text(), std::u16string(u"柒圆整"));
     CHECK(IsWindow(w.form.hwnd()));
     CHECK(!g_quitSeen);
 }
@@ -764,7 +770,7 @@ const Case kCases[] = {
     {"MenuBarIsForm1Menu", menuBarIsForm1Menu},
     {"FocusStartsOnCommand2AndTabWalksTheTabOrder", focusStartsOnCommand2AndTabWalksTheTabOrder},
     {"FocusComesBackAfterAnotherWindowHadIt", focusComesBackAfterAnotherWindowHadIt},
-    {"EnterAndEscInATextBoxPressNothing", enterAndEscInATextBoxPressNothing},
+    {"EnterPressesOnlyAFocusedButton", enterPressesOnlyAFocusedButton},
     {"TextBoxPropertiesGoThroughTheEditControl", textBoxPropertiesGoThroughTheEditControl},
     {"PasteHasNoLengthLimit", pasteHasNoLengthLimit},
     {"GenerateWritesTheCapitalsIntoText2", generateWritesTheCapitalsIntoText2},
