@@ -16,12 +16,36 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QValidator>
 #include <QWindow>
 
+#include <algorithm>
 #include <limits>
 
 namespace qhj::app::qt {
 namespace {
+
+// Takes pasted text up to its first line break, as the Windows box does, so
+// that a spreadsheet cell's line break simply disappears instead of staying
+// unseen in the box. What was inserted ends at the cursor: from its first
+// line break to there goes.
+class SingleLine final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        for (qsizetype at = 0; at < input.size(); ++at) {
+            if (input[at] == u'\n' || input[at] == u'\r') {
+                const qsizetype end = std::max<qsizetype>(pos, at + 1);
+                input.remove(at, end - at);
+                pos = static_cast<int>(at);
+                break;
+            }
+        }
+        return Acceptable;
+    }
+};
 
 // A button that Enter presses when it has the focus, as Space does, as
 // keyboard users expect; it never becomes the default, so Enter in a text
@@ -165,6 +189,7 @@ QWidget* MainWindow::makeControl(const ControlSpec& entry, QWidget* parent)
         auto* edit = new QLineEdit(parent);
         // QLineEdit cuts text at 32767 characters, also in setText.
         edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setValidator(new SingleLine(edit));
         edit->setText(text);
         widget = edit;
         break;

@@ -119,6 +119,19 @@
             closeMenu();
     });
 
+    // Pasted text counts up to its first line break, as the Windows box
+    // takes it: a spreadsheet cell's line break simply disappears.
+    for (const box of [byId('Text1'), byId('Text2')]) {
+        box.addEventListener('paste', (event) => {
+            const text = event.clipboardData.getData('text/plain');
+            const cut = text.search(/[\r\n]/);
+            if (cut < 0)
+                return;
+            event.preventDefault();
+            box.setRangeText(text.slice(0, cut), box.selectionStart, box.selectionEnd, 'end');
+        });
+    }
+
     // The keys of the desktop window: Enter on a focused button presses it,
     // Enter in a box and Esc press nothing, F10 opens the menu, Tab goes
     // round the four controls in Form1's order and selects a box's text on

@@ -82,6 +82,8 @@ private Q_SLOTS:
     void generate_data();
     void generate();
     void aMillionCharacterPasteGoesInAndConverts();
+    void pasteStopsAtTheFirstLineBreak_data();
+    void pasteStopsAtTheFirstLineBreak();
     void textBoxSelectsInUtf16Units_data();
     void textBoxSelectsInUtf16Units();
     void copy_data();
@@ -463,6 +465,43 @@ void MainWindowTest::generate()
     QVERIFY(answerer.allWellFormed());
     QCOMPARE(text2->text(), result);
     QCOMPARE(text1->text(), input);
+}
+
+// As the Windows box takes it: what is pasted counts up to its first line
+// break, and the text around the cursor stays.
+void MainWindowTest::pasteStopsAtTheFirstLineBreak_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("a cell with CRLF") << "Text1"
+                                      << "1234.56\r\n"
+                                      << "x1234.56y";
+    QTest::newRow("a cell with LF, then more") << "Text1"
+                                               << "5\n6\n7"
+                                               << "x5y";
+    QTest::newRow("a line break first") << "Text2"
+                                        << "\n5"
+                                        << "xy";
+    QTest::newRow("no line break") << "Text2"
+                                   << "5"
+                                   << "x5y";
+}
+
+void MainWindowTest::pasteStopsAtTheFirstLineBreak()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, pasted);
+    QFETCH(QString, result);
+    auto* edit = control<QLineEdit>(box.toStdString());
+    edit->setText(QStringLiteral("xy"));
+    edit->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), edit);
+    edit->setCursorPosition(1);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), result);
+    QCOMPARE(edit->cursorPosition(), static_cast<int>(result.size()) - 1);
 }
 
 void MainWindowTest::aMillionCharacterPasteGoesInAndConverts()

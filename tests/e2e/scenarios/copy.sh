@@ -9,6 +9,17 @@ press space
 check "复制 before any generate: the clipboard holds only the empty text" expect_clipboard ""
 check "the empty text is really on the clipboard (it can be read)" clipboard_readable
 
+# A spreadsheet cell comes with a line break: pasted text counts up to its
+# first line break, as the Windows box takes it.
+put_clipboard $'1234.56\r\n7'
+click Text1
+press Home shift+End ctrl+v
+sleep 0.3
+click Command1
+check "a cell pasted with its line break converts, with no notice" no_notice_within 1
+click Command2
+check "…up to the line break: 1234.56 → 壹仟贰佰叁拾肆圆伍角陆分整" expect_clipboard "壹仟贰佰叁拾肆圆伍角陆分整"
+
 # Chinese pasted in from another program, then copied back.
 click Command1
 put_clipboard "手改 壹圆整"
