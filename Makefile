@@ -64,7 +64,7 @@ check-release: deps-test
 
 # The web window and the npm package, compiled with emscripten: the site
 # in build-web/site/, which opens from file:// and from any static server,
-# and build-web/qinghejian-<version>.tgz.
+# and build-web/qinghejian-<npm version>.tgz (1.00 is 1.0.0).
 WEB_ENV := NODE_PATH=/usr/share/nodejs
 
 web: deps-web

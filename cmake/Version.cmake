@@ -23,11 +23,17 @@ set(QHJ_COPYRIGHT "Copyright (c) ${QHJ_COPYRIGHT_HOLDER}")
 # installers' publisher.
 string(REGEX REPLACE " *<.*" "" QHJ_PUBLISHER "${QHJ_MAINTAINER}")
 
+# npm's versions are three plain numbers: 1.00 is 1.0.0. The package and
+# its tarball go by it.
+list(SUBLIST qhj_version_parts 0 3 npm_parts)
+list(JOIN npm_parts "." QHJ_NPM_VERSION)
+
 file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/build-info.cmake @ONLY CONTENT [[
 # Written by the build in this folder; tests/wine and the packaging scripts
 # read it.
 set(QHJ_VERSION "@PROJECT_VERSION@")
 set(QHJ_VERSION_DOTTED "@QHJ_VERSION_DOTTED@")
+set(QHJ_NPM_VERSION "@QHJ_NPM_VERSION@")
 set(QHJ_RELEASE_DATE "@QHJ_RELEASE_DATE@")
 set(QHJ_COPYRIGHT "@QHJ_COPYRIGHT@")
 set(QHJ_PUBLISHER "@QHJ_PUBLISHER@")

@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # `make web`'s last step: the npm package the web build laid out in
-# BUILD/npm, packed as BUILD/qinghejian-<version>.tgz. npm names the file
-# after the package's three-number version; the release names it after
-# ours.
+# BUILD/npm, packed as BUILD/qinghejian-<npm version>.tgz, as npm names it:
+# after the three-number version in its package.json (1.00 is 1.0.0).
 #
 #   pack-npm.sh BUILD
 set -euo pipefail
 build=$(realpath "$1")
 source "$(dirname "$0")/lib/build_info.sh"
-version=$(qhj_build_info "$build" QHJ_VERSION)
+version=$(qhj_build_info "$build" QHJ_NPM_VERSION)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 packed=$(cd "$build/npm" && npm pack --silent --pack-destination "$work" 2>/dev/null | tail -n 1)

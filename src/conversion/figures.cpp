@@ -11,7 +11,6 @@ constexpr std::u16string_view kMisplacedSign = u"符号只能写在金额前面�
 constexpr std::u16string_view kSecondPoint = u"小数点只能有一个";
 constexpr std::u16string_view kBadGrouping = u"千位分隔符应每三位一个";
 constexpr std::u16string_view kTooManyDigits = u"整数超过十六位";
-constexpr std::u16string_view kThirdDecimal = u"小数超过两位，支票金额只写到分";
 
 bool isMinus(char16_t c)
 {

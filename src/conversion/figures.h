@@ -10,6 +10,9 @@
 
 namespace qhj::conversion {
 
+// Why figures with decimals after 分 are refused where they are not cut.
+inline constexpr std::u16string_view kThirdDecimal = u"小数超过两位，支票金额只写到分";
+
 // What becomes of decimals after 分.
 enum class ExtraDecimals {
     kCut,    // dropped, and the reading says so

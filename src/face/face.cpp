@@ -127,4 +127,9 @@ Outcome chequeDate(int year, int month, int day)
     return written(writeChequeDate(year, month, day));
 }
 
+std::u16string_view extraDecimalsReason()
+{
+    return conversion::kThirdDecimal;
+}
+
 } // namespace qhj::face

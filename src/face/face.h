@@ -35,6 +35,10 @@ struct Outcome {
     bool exact() const { return reason == Reason::kNone; }
 };
 
+// What is wrong with figures whose decimals go past 分, for a caller that
+// refuses a cut rather than showing its notice.
+std::u16string_view extraDecimalsReason();
+
 // The message as one text, with "第K个字符：" where it points into the input.
 std::u16string describe(const Outcome& outcome);
 

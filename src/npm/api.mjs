@@ -27,14 +27,15 @@ export default function makeApi(core) {
     }
 
     // The answer a call left in the record: its text, or the failure it
-    // throws.
-    function result() {
+    // throws. A position is given only where it points into text the caller
+    // wrote, not into the digits of a number.
+    function result(written = true) {
         const heap = core.HEAP32;
         const text = core.utf16.read(core.HEAPU16, heap[record] >> 1, heap[record + 2]);
         if (heap[record + 3]) {
             const position = heap[record + 4];
-            const error = new RangeError(text);
-            if (position > 0)
+            const error = new RangeError(text.replace(/^第\d+个字符：/, written ? '$&' : ''));
+            if (position > 0 && written)
                 error.position = position;
             throw error;
         }
@@ -42,23 +43,70 @@ export default function makeApi(core) {
     }
 
     function text(value, what) {
-        if (typeof value === 'number' || typeof value === 'bigint')
-            return String(value);
         if (typeof value !== 'string')
             throw new TypeError(`qinghejian: ${what} must be a string`);
         return value;
     }
 
+    // A number as it is written out in full, without an exponent: 1e21 is
+    // 1000000000000000000000, 1.5e-7 is 0.00000015.
+    function written(number) {
+        const parts = /^(-?)(\d+)(?:\.(\d+))?e([+-]\d+)$/.exec(String(number));
+        if (!parts)
+            return String(number);
+        const [, sign, whole, fraction = '', exponent] = parts;
+        const digits = whole + fraction;
+        const point = whole.length + Number(exponent);
+        if (point <= 0)
+            return `${sign}0.${'0'.repeat(-point)}${digits}`;
+        if (point >= digits.length)
+            return sign + digits + '0'.repeat(point - digits.length);
+        return `${sign}${digits.slice(0, point)}.${digits.slice(point)}`;
+    }
+
+    // Figures as text, from a string, a number or a bigint.
+    function figuresText(value) {
+        if (typeof value === 'bigint')
+            return value.toString();
+        if (typeof value !== 'number')
+            return text(value, 'figures');
+        if (!Number.isFinite(value))
+            throw new RangeError(`qinghejian: figures must be a finite number, not ${value}`);
+        const full = written(value);
+        // Past 2^53 a number may already be another than the one typed:
+        // 9007199254740993 arrives as ...992. Too many digits anyway is the
+        // conversion's to say.
+        if (Math.abs(value) > Number.MAX_SAFE_INTEGER && full.replace(/^-/, '').split('.')[0].length <= 16)
+            throw new RangeError('qinghejian: a number beyond Number.MAX_SAFE_INTEGER may not be the one written; pass the figures as a string');
+        return full;
+    }
+
     const forms = { standard: 0, rmb: 1, window: 2 };
 
+    // The options object, or the defaults for null and undefined; an
+    // unknown key or value is a mistake worth telling.
+    function formOf(options) {
+        if (options === undefined || options === null)
+            return forms.standard;
+        if (typeof options !== 'object' || Array.isArray(options))
+            throw new TypeError('qinghejian: options must be an object such as { form: \'standard\' }');
+        for (const key of Object.keys(options)) {
+            if (key !== 'form')
+                throw new TypeError(`qinghejian: unknown option ${JSON.stringify(key)}; the options are: form`);
+        }
+        if (options.form === undefined)
+            return forms.standard;
+        if (!Object.hasOwn(forms, options.form))
+            throw new TypeError(`qinghejian: form must be one of ${Object.keys(forms).join(', ')}`);
+        return forms[options.form];
+    }
+
     return {
-        toCapitals(figures, options = {}) {
-            const form = forms[options.form === undefined ? 'standard' : options.form];
-            if (form === undefined)
-                throw new RangeError(`qinghejian: form must be one of ${Object.keys(forms).join(', ')}`);
-            const input = text(figures, 'figures');
+        toCapitals(figures, options) {
+            const form = formOf(options);
+            const input = figuresText(figures);
             core._qhjToCapitals(place(input), input.length, form, record << 2);
-            return result();
+            return result(typeof figures === 'string');
         },
         fromCapitals(capitals) {
             const input = text(capitals, 'capitals');
@@ -66,7 +114,7 @@ export default function makeApi(core) {
             return result();
         },
         checkPair(figures, capitals) {
-            const first = text(figures, 'figures');
+            const first = figuresText(figures);
             const second = text(capitals, 'capitals');
             const address = room(first.length + second.length);
             core.utf16.write(core.HEAPU16, address >> 1, first);

@@ -42,11 +42,14 @@ void answer(const std::u16string& text, bool failed, std::size_t position, Answe
     out->position = static_cast<std::int32_t>(position);
 }
 
-// Nothing may be cut unseen: a result short of its input is a failure too.
+// Nothing may be cut unseen: a result short of its input is a failure too,
+// and then says what is wrong rather than what a cut would drop.
 void answer(const face::Outcome& outcome, Answer* out)
 {
     if (outcome.exact())
         answer(outcome.text, false, 0, out);
+    else if (outcome.reason == face::Reason::kExtraDecimals)
+        answer(std::u16string(face::extraDecimalsReason()), true, 0, out);
     else
         answer(face::describe(outcome), true, outcome.position, out);
 }

@@ -3,7 +3,7 @@ export interface ToCapitalsOptions {
     /**
      * 'standard' (the default): the form the payment rules ask for, 壹仟肆佰零玖元伍角整;
      * 'rmb': the same after 人民币;
-     * 'window': 青禾笺's window form, digit by digit, 零仟壹佰零拾玖圆伍角零分整.
+     * 'window': 青禾笺's window form, digit by digit, 壹仟肆佰零拾玖圆伍角零分整.
      */
     form?: 'standard' | 'rmb' | 'window';
 }
@@ -17,7 +17,7 @@ export interface QinghejianRangeError extends RangeError {
 /**
  * Writes an amount in Chinese capital numerals. Throws a RangeError with the
  * reason when the figures cannot be read, and when decimals after 分 would
- * have to be dropped.
+ * have to be dropped; a TypeError for a wrong type, or an unknown option.
  */
 export function toCapitals(figures: string | number | bigint, options?: ToCapitalsOptions): string;
 

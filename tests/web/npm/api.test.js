@@ -48,5 +48,14 @@ function suite(q) {
         for (let i = 0; i < 20000; ++i)
             assert.equal(q.fromCapitals(q.toCapitals(`${i}.05`)), `${i}.05`);
     });
+    test('a wrong type of argument is a TypeError, whichever it is', () => {
+        for (const [name, args, message] of cases.typeErrors) {
+            assert.throws(() => q[name](...args), (error) => {
+                assert.ok(error instanceof TypeError, `${name}(${JSON.stringify(args)}): ${error}`);
+                assert.equal(error.message, message);
+                return true;
+            });
+        }
+    });
     test('ready resolves', () => q.ready);
 }
