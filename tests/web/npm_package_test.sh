@@ -12,7 +12,7 @@ echo '{"name": "user", "private": true}' >package.json
 check "npm installs the tarball, offline" npm install --offline --no-audit --no-fund --ignore-scripts --silent "$QHJ_NPM_TARBALL"
 check_eq "it brings no dependencies" "$(ls node_modules)" "qinghejian"
 check_eq "its version is ours" "$(node -p "require('qinghejian/package.json').version")" "$(node -p "'$QHJ_VERSION'.split('.').map(Number).concat(0, 0).slice(0, 3).join('.')")"
-check "it declares its types" test -s node_modules/qinghejian/index.d.ts
+check "it declares its types for each format" test -s node_modules/qinghejian/index.d.cts -a -s node_modules/qinghejian/index.d.mts
 check "it has its README" grep -q 'toCapitals' node_modules/qinghejian/README.md
 
 cases_loader="const fs = require('node:fs'); function loadCases() { return fs.readFileSync('$here/npm/cases.json', 'utf8'); }"
@@ -42,6 +42,8 @@ const figures: string = q.fromCapitals(capitals);
 const verdict: string = q.checkPair(figures, capitals);
 const date: string = q.chequeDate(new Date(2026, 9, 20));
 q.ready.then(() => [verdict, date]);
+// @ts-expect-error: CommonJS has no default export; its types must say so.
+q.default;
 EOF
 cat >types.mts <<'EOF'
 import { toCapitals, checkPair, ready } from 'qinghejian';
