@@ -52,16 +52,9 @@ bool takesValue(What what)
         || what == What::kEncoding || what == What::kOutputEncoding;
 }
 
-std::string utf8(std::u16string_view text)
-{
-    std::string bytes;
-    appendUtf8(text, bytes);
-    return bytes;
-}
-
 std::string quoted(std::u16string_view text)
 {
-    return "“" + utf8(text) + "”";
+    return "“" + utf8Of(text) + "”";
 }
 
 bool isOption(const Argument& arg)
@@ -87,12 +80,6 @@ std::string error(std::string_view what)
     return std::string(kProgramName) + "：" + std::string(what);
 }
 
-// A column given by its number rather than by its name.
-bool isColumnNumber(std::u16string_view column)
-{
-    return !column.empty() && column.find_first_not_of(u"0123456789") == column.npos;
-}
-
 // What the command line asks for, checked as a whole.
 std::string checkCombination(const Options& options)
 {
@@ -114,6 +101,11 @@ std::string checkCombination(const Options& options)
 }
 
 } // namespace
+
+bool isColumnNumber(std::u16string_view column)
+{
+    return !column.empty() && column.find_first_not_of(u"0123456789") == column.npos;
+}
 
 // The first of --help, --version and an unknown option decides at once.
 Options parseOptions(const std::vector<Argument>& args)

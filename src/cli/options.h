@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qhj::cli {
@@ -56,6 +57,9 @@ struct Options {
     // the closing hint.
     std::string usageError;
 };
+
+// Whether `column` names a column by its number rather than by its name.
+bool isColumnNumber(std::u16string_view column);
 
 // Options may stand before, between and after the operands; "--" ends them.
 // Before it, an argument is an option when it is "-" and a letter, or "--"

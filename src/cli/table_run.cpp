@@ -19,13 +19,6 @@ bool fieldText(std::string_view field, std::string& scratch, std::u16string& out
     return decodeUtf8(scratch, out);
 }
 
-std::string utf8(std::u16string_view text)
-{
-    std::string bytes;
-    appendUtf8(text, bytes);
-    return bytes;
-}
-
 } // namespace
 
 TableRun::TableRun(const Options& options, BufferedOutput& out, BufferedOutput& err)
@@ -46,19 +39,19 @@ bool TableRun::findColumns(const Record& first)
     }
     const bool check = m_options.job == Job::kCheck;
     const auto find = [&](const std::u16string& column) -> std::optional<std::size_t> {
-        if (column.find_first_not_of(u"0123456789") != column.npos) {
+        if (!isColumnNumber(column)) {
             const auto at = std::find(names.begin(), names.end(), column);
             if (at != names.end())
                 return static_cast<std::size_t>(at - names.begin());
         } else if (column.size() < 6) {
             // Without a header, a blank first row tells nothing of the
             // table's width.
-            const std::size_t number = std::stoul(utf8(column));
+            const std::size_t number = std::stoul(utf8Of(column));
             const bool wide = number <= first.fields.size() || (!m_options.header && isBlank(first));
             if (number >= 1 && wide)
                 return number - 1;
         }
-        m_usageError = std::string(kProgramName) + "：表中没有“" + utf8(column) + "”这一列";
+        m_usageError = std::string(kProgramName) + "：表中没有“" + utf8Of(column) + "”这一列";
         if (!clean)
             m_usageError += "；表头不是能读出的文字，也许文件的编码不对，可以用 --encoding 指定";
         return std::nullopt;

@@ -154,6 +154,13 @@ void appendUtf8(std::u16string_view text, std::string& out)
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
+std::string utf8Of(std::u16string_view text)
+{
+    std::string bytes;
+    appendUtf8(text, bytes);
+    return bytes;
+}
+
 void Utf8Validator::feed(std::string_view bytes)
 {
     for (const char ch : bytes) {

@@ -39,6 +39,8 @@ char* encodeUtf8(std::u16string_view text, char* to);
 
 // Appends `text` as UTF-8, as encodeUtf8 writes it.
 void appendUtf8(std::u16string_view text, std::string& out);
+// `text` as UTF-8, as appendUtf8 writes it.
+std::string utf8Of(std::u16string_view text);
 
 // UTF-16 input, from a file or the Windows console, as the UTF-8 bytes the
 // line reader takes, fed in pieces: a high surrogate at the end of one piece
