@@ -68,19 +68,26 @@ std::unique_ptr<ByteSource> openTestFile(const std::u16string& name)
     return std::make_unique<StringSource>(file->second, 3);
 }
 
-Result run(const std::vector<std::string>& args, const std::string& input = "",
-           std::size_t lineCapacity = LineReader::kDefaultCapacity)
+// The program on `args`, with `source` as standard input.
+Result runOn(const std::vector<Argument>& args, ByteSource& source,
+             std::size_t lineCapacity = LineReader::kDefaultCapacity)
 {
-    StringSource source(input, 5);
     StringSink outSink;
     StringSink errSink;
     int status = 0;
     {
         BufferedOutput out(outSink, "\n", 64);
         BufferedOutput err(errSink, "\n", 64);
-        status = runConvert(arguments(args), source, out, err, lineCapacity, openTestFile);
+        status = runConvert(args, source, out, err, lineCapacity, openTestFile);
     }
     return {status, outSink.text, errSink.text};
+}
+
+Result run(const std::vector<std::string>& args, const std::string& input = "",
+           std::size_t lineCapacity = LineReader::kDefaultCapacity)
+{
+    StringSource source(input, 5);
+    return runOn(arguments(args), source, lineCapacity);
 }
 
 struct Case {
@@ -492,41 +499,22 @@ TEST(ConvertCommandTest, BrokenOutputOfHelpAndVersionSaysSo)
 
 TEST(ConvertCommandTest, ReadErrorFails)
 {
-    StringSource source("1\n2", 64, /*failAtEnd=*/true);
-    StringSink outSink;
-    StringSink errSink;
-    int status = 0;
-    {
-        BufferedOutput out(outSink, "\n");
-        BufferedOutput err(errSink, "\n");
-        status = runConvert({}, source, out, err);
-    }
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(outSink.text, "壹圆整\n贰圆整\n");
-    EXPECT_EQ(errSink.text, "qinghejian-convert：读取标准输入失败\n");
+    StringSource broken("1\n2", 64, /*failAtEnd=*/true);
+    Result r = runOn({}, broken);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "壹圆整\n贰圆整\n");
+    EXPECT_EQ(r.err, "qinghejian-convert：读取标准输入失败\n");
     // And where "-" names it, among other inputs.
     StringSource named("3", 64, true);
-    StringSink namedOut;
-    StringSink namedErr;
-    {
-        BufferedOutput out(namedOut, "\n");
-        BufferedOutput err(namedErr, "\n");
-        status = runConvert({{u"1", true}, {u"-", true}, {u"2", true}}, named, out, err);
-    }
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(namedOut.text, "壹圆整\n叁圆整\n贰圆整\n");
-    EXPECT_EQ(namedErr.text, "qinghejian-convert：读取标准输入失败\n");
+    r = runOn({{u"1", true}, {u"-", true}, {u"2", true}}, named);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "壹圆整\n叁圆整\n贰圆整\n");
+    EXPECT_EQ(r.err, "qinghejian-convert：读取标准输入失败\n");
     // --check's two arguments, one of them not text.
     StringSource none("");
-    StringSink pairOut;
-    StringSink pairErr;
-    {
-        BufferedOutput out(pairOut, "\n");
-        BufferedOutput err(pairErr, "\n");
-        status = runConvert({{u"--check", true}, {u"1", true}, {u"", false}}, none, out, err);
-    }
-    EXPECT_EQ(status, 1);
-    EXPECT_EQ(pairOut.text, "无法识别；不是UTF-8文字，无法识别\n");
+    r = runOn({{u"--check", true}, {u"1", true}, {u"", false}}, none);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "无法识别；不是UTF-8文字，无法识别\n");
 }
 
 // What the window would give for the whole line, notices as they would be
