@@ -42,9 +42,31 @@ check "the manifest names 青禾笺 and its icons are there" python3 -c '
 import json, os, sys
 manifest = json.load(open(sys.argv[1] + "/manifest.webmanifest"))
 assert manifest["name"] == "青禾笺", manifest["name"]
+assert manifest["display"] == "standalone" and manifest["theme_color"], manifest
 for icon in manifest["icons"]:
     assert os.path.isfile(sys.argv[1] + "/" + icon["src"]), icon["src"]' "$QHJ_WEB_SITE"
 backend_session_stop
+
+# On a phone: the whole window on its screen, wide enough to read, the menu
+# too once a tap opens it, and its last item reached by touch.
+SCREEN_W=390 SCREEN_H=844
+open_browser "file://$QHJ_WEB_SITE/index.html" phone || give_up "the page opens on a phone"
+rect_of() { js "(r => $2)(document.getElementById('$1').getBoundingClientRect())"; }
+check_eq "on a phone, the window spans the screen's width" "$(rect_of Form1 "Math.round(r.width)")" "$SCREEN_W"
+on_screen() {
+    for name in "$@"; do
+        check_eq "on a phone, $name is on the screen" \
+            "$(rect_of "$name" "r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight")" true
+    done
+}
+on_screen "${!FORM1_RECT[@]}" "$FORM1_MENU_NAME"
+cdp tap $(rect_of "$FORM1_MENU_NAME" "[r.x + r.width / 2, r.y + r.height / 2].join(' ')") >/dev/null
+on_screen "${FORM1_MENU_ITEMS[@]}"
+cdp tap $(rect_of "${FORM1_MENU_ITEMS[-1]}" "[r.x + r.width / 2, r.y + r.height / 2].join(' ')") >/dev/null
+check_eq "a tap on the menu's last item ends the page" "$(js "document.body.classList.contains('ended')")" true
+check_eq "the figures box asks for a decimal keypad" "$(js "document.getElementById('Text1').inputMode")" decimal
+backend_session_stop
+SCREEN_W=1280 SCREEN_H=800
 
 # Served once over HTTP, then with the server gone.
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')

@@ -128,8 +128,11 @@ std::string control(const ControlSpec& entry)
         std::string name;
         if (const auto label = qhj::window::labelIndexFor(entry.name))
             name = " aria-label=\"" + html(qhj::window::nameFromCaption(Form1.controls[*label].text)) + "\"";
+        // The figures box asks a phone for its decimal keypad.
+        const std::string keypad = entry.name == "Text1" ? " inputmode=\"decimal\"" : "";
         return "<input type=\"text\" id=\"" + id + "\" value=\"" + html(entry.text)
-            + "\" autocomplete=\"off\" spellcheck=\"false\"" + name + tab + " style=\"" + style + "\">";
+            + "\" autocomplete=\"off\" spellcheck=\"false\"" + keypad + name + tab + " style=\"" + style
+            + "\">";
     }
     case ControlKind::kLabel:
         return "<label id=\"" + id + "\" for=\"" + html(entry.labels) + "\" style=\"" + style + "\">"

@@ -156,6 +156,26 @@
         }
     });
 
+    // A screen narrower than the window, a phone's, shows it whole: scaled
+    // down to the width there is, with its layout box shrunk to match, so
+    // that it centres and no part of it, the menu included, lies off the
+    // screen. A wider screen draws it as it is.
+    const form = byId('Form1');
+    function fit() {
+        form.style.transform = form.style.marginRight = form.style.marginBottom = '';
+        const width = form.offsetWidth;
+        const height = form.offsetHeight;
+        const scale = Math.min(1, document.documentElement.clientWidth / width);
+        if (scale < 1) {
+            form.style.transformOrigin = '0 0';
+            form.style.transform = `scale(${scale})`;
+            form.style.marginRight = `${width * (scale - 1)}px`;
+            form.style.marginBottom = `${height * (scale - 1)}px`;
+        }
+    }
+    fit();
+    addEventListener('resize', fit);
+
     controls[0].focus();
 
     // Offline after the first visit, where the page is served over HTTP(S);

@@ -3,15 +3,17 @@
 its DevTools protocol through a pipe (--remote-debugging-pipe), so that no
 port is opened and no client library is needed.
 
-    cdp.py URL WIDTH HEIGHT PROFILE_DIR
+    cdp.py URL WIDTH HEIGHT PROFILE_DIR [phone]
 
-Opens URL in a page of WIDTH x HEIGHT, says "ok", and then answers one
+Opens URL in a page of WIDTH x HEIGHT, as a phone's touch screen with
+"phone", says "ok", and then answers one
 command a line on standard input with one line on standard output: "ok",
 a tab and the value (a text with backslashes doubled and line breaks as
 \n, anything else as JSON), or "error", a tab and what went wrong:
 
     eval JS              the value of the expression, promises awaited
     click X Y            a left click at page coordinates
+    tap X Y              a finger's tap there
     key KEY              one key: Tab, space, Return, KP_Enter, Escape, Home,
                          End, BackSpace, Down, F10, shift+End, ctrl+v ...
     type TEXT            TEXT typed where the focus is
@@ -103,7 +105,7 @@ class Browser:
             self.closed = True
         return message
 
-    def open(self, url, width, height):
+    def open(self, url, width, height, phone):
         self.send("Target.setDiscoverTargets", {"discover": True}, session=False)
         target = self.send("Target.createTarget", {"url": "about:blank"}, session=False)["targetId"]
         self.session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True},
@@ -113,7 +115,9 @@ class Browser:
         for domain in ("Page", "Runtime", "Network"):
             self.send(domain + ".enable")
         self.send("Emulation.setDeviceMetricsOverride",
-                  {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": False})
+                  {"width": width, "height": height, "deviceScaleFactor": 3 if phone else 1, "mobile": phone})
+        if phone:
+            self.send("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 5})
         self.send("Emulation.setFocusEmulationEnabled", {"enabled": True})
         self.send("Page.navigate", {"url": url})
         self.evaluate("new Promise(r => document.readyState === 'complete' ? r() : addEventListener('load', r))")
@@ -136,6 +140,10 @@ class Browser:
         for kind in ("mousePressed", "mouseReleased"):
             self.send("Input.dispatchMouseEvent",
                       {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+
+    def tap(self, x, y):
+        self.send("Input.dispatchTouchEvent", {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        self.send("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
     def key(self, name):
         parts = name.split("+")
@@ -185,7 +193,7 @@ def main():
     url, width, height, profile = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
     browser = Browser(width, height, profile)
     try:
-        browser.open(url, width, height)
+        browser.open(url, width, height, sys.argv[5:] == ["phone"])
         print("ok", flush=True)
         for line in sys.stdin:
             verb, _, rest = line.rstrip("\n").partition(" ")
@@ -195,6 +203,9 @@ def main():
                 elif verb == "click":
                     x, y = rest.split()
                     value = browser.click(float(x), float(y))
+                elif verb == "tap":
+                    x, y = rest.split()
+                    value = browser.tap(float(x), float(y))
                 elif verb == "key":
                     value = browser.key(rest)
                 elif verb == "type":

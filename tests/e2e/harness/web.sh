@@ -39,11 +39,12 @@ backend_session_stop() {
     fi
 }
 
-# URL in a browser of its own, the size of the harness's screen.
+# URL in a browser of its own, the size of the harness's screen; a phone's
+# touch screen with "phone" after it.
 open_browser() {
     local ready
     coproc QHJ_CDP { exec python3 "$QHJ_HARNESS_DIR/cdp.py" "$1" "$SCREEN_W" "$SCREEN_H" "$QHJ_WORK/profile" \
-        2>"$QHJ_WORK/browser.log"; }
+        ${2:+"$2"} 2>"$QHJ_WORK/browser.log"; }
     QHJ_CDP_PID=$QHJ_CDP_PID
     IFS= read -r -t 60 ready <&"${QHJ_CDP[0]}"
     if [ "$ready" != ok ]; then
