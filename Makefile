@@ -2,14 +2,17 @@
 # Each installs what is missing first: `make run` only what building and
 # opening the window takes, `make test` everything the tests use as well.
 
-.PHONY: run test bench format package release check-release deps-run deps-web deps-test build test-linux test-asan \
-	test-fuzz build-windows test-windows package-windows web test-web
+.PHONY: run test bench format package release check-release deps-run deps-web deps-release deps-test build \
+	test-linux test-asan test-fuzz build-windows test-windows package-windows web test-web
 
 deps-run:
 	@scripts/install-deps.sh run
 
 deps-web:
 	@scripts/install-deps.sh web
+
+deps-release:
+	@scripts/install-deps.sh release
 
 deps-test:
 	@scripts/install-deps.sh test
@@ -50,11 +53,15 @@ format: deps-test
 	@scripts/format.sh
 
 # Everything a release publishes, in build/release/: the .deb, the Windows
-# archive, the source tarball and their checksums, the same bytes from any
-# checkout of the same commit (scripts/release.sh). The date it is made
-# with holds for the builds it packs as well.
+# archive and installers, the page, the npm package, the source tarball and
+# their checksums, the same bytes from any checkout of the same commit
+# (scripts/release.sh). The date it is made with holds for the builds it
+# packs as well. It installs only what building these takes: no test tool,
+# no Wine, no browser.
 release: export SOURCE_DATE_EPOCH := $(shell bash -c 'source scripts/lib/source_date.sh && qhj_source_date_epoch .')
-release: deps-test package build-windows
+release: deps-release build-windows web
+	cmake --preset release
+	umask 022 && cmake --build --preset release --target package
 	@scripts/release.sh
 
 # Builds the release twice, from two fresh clones in two folders one after
@@ -93,13 +100,13 @@ package: deps-test
 # 32-bit Windows, and their tests: the files' imports and resources, then
 # the programs under Wine on a private display (tests/wine, a CTest project
 # of its own built with the host compiler).
-build-windows: deps-test
+build-windows: deps-release
 	cmake --preset windows
 	cmake --build --preset windows
 	cmake --preset windows-x86
 	cmake --build --preset windows-x86
 
-test-windows: build-windows
+test-windows: deps-test build-windows
 	cmake --build --preset windows --target cross_tests
 	cmake -S tests/wine -B build-windows/wine-tests -G Ninja \
 		-DQHJ_WINDOWS_BUILDS="$(CURDIR)/build-windows;$(CURDIR)/build-windows-x86"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# `make check-release`: is the release reproducible? Two fresh clones of
-# this commit, in two folders, each make it (make release), one after
-# the other, the second in another time zone and with another umask; every
-# file of build/release/ must be the same bytes in both.
+# `make check-release`: is the release reproducible, and are its checksums
+# whole? Two fresh clones of this commit, in two folders, each make it
+# (make release), one after the other, the second in another time zone and
+# with another umask; every file of build/release/ must be the same bytes in
+# both, and SHA256SUMS must cover all the others.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/checks.sh
@@ -27,6 +28,9 @@ pass "the second clone, elsewhere, later, makes the release"
 first=$work/first/build/release
 second=$work/second-elsewhere/build/release
 check_eq "both made the same files" "$(ls "$first")" "$(ls "$second")"
+check_eq "SHA256SUMS holds every other file, and they match it" \
+    "$(cd "$first" && sha256sum --quiet -c SHA256SUMS && cut -d' ' -f3 SHA256SUMS | LC_ALL=C sort)" \
+    "$(ls "$first" | grep -vx SHA256SUMS | LC_ALL=C sort)"
 for file in "$first"/*; do
     name=$(basename "$file")
     echo "$(stat -c %s "$file") bytes  $(sha256sum <"$file" | cut -d' ' -f1)  $name"

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, what the machine lacks of one of three sets:
+# Installs, from Debian's archive, what the machine lacks of one of four sets:
 #
-#   scripts/install-deps.sh run    what `make run` needs to build and open
-#                                  the window
-#   scripts/install-deps.sh web    what `make web` adds to that: the page
-#                                  and the npm package
-#   scripts/install-deps.sh test   all of that, and what `make test` adds:
-#                                  test frameworks, the tools that check the
-#                                  package, the Windows cross build, its
-#                                  installers, Wine and a browser; then,
-#                                  apart, 32-bit Wine, which only the
-#                                  32-bit Windows programs' tests need
+#   scripts/install-deps.sh run      what `make run` needs to build and open
+#                                    the window
+#   scripts/install-deps.sh web      what `make web` adds to that: the page
+#                                    and the npm package
+#   scripts/install-deps.sh release  what `make release` adds to that: the
+#                                    .deb, the Windows cross build and its
+#                                    installers
+#   scripts/install-deps.sh test     all of that, and what `make test` adds:
+#                                    test frameworks, the tools that check
+#                                    the package, Wine and a browser; then,
+#                                    apart, 32-bit Wine, which only the
+#                                    32-bit Windows programs' tests need
 #
 # Does nothing when everything is there. Exits 2 when what the set needs
 # cannot be installed; a failed 32-bit Wine install only skips its tests.
@@ -42,18 +44,13 @@ test_packages=(
     fonts-noto-cjk fontconfig
     # screen readers' view of the window, and a Wayland compositor
     at-spi2-core python3-pyatspi weston qt6-wayland
-    # the .deb and Debian's checks of it
-    dpkg-dev file lintian desktop-file-utils appstream mandoc
+    # Debian's checks of the .deb
+    lintian desktop-file-utils appstream mandoc
     # the companion's bash completion, tried as bash loads it
     bash-completion
-    # the Windows programs' icon, their 64-bit and 32-bit cross builds, and
-    # the release archive
-    icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
-    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev python3 unzip
-    # Wine to try them under, and the fonts Wine draws its own parts with
-    wine wine64 fonts-wine
-    # the Windows installers, dated by the release rather than the clock
-    wixl msitools faketime
+    # the release archives opened, Wine to try the Windows programs under,
+    # and the fonts Wine draws its own parts with
+    unzip wine wine64 fonts-wine
     # the page, in a browser driven over its DevTools protocol, and the npm
     # package's types, as TypeScript reads them
     chromium node-typescript
@@ -64,17 +61,29 @@ web_packages=(
     # the npm package
     emscripten nodejs
 )
+
+release_packages=(
+    # the .deb
+    dpkg-dev file
+    # the Windows programs' icon, their 64-bit and 32-bit cross builds, and
+    # the release archives
+    icoutils g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+    g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev python3
+    # the Windows installers, dated by the release rather than the clock
+    wixl msitools faketime
+)
 source scripts/lib/i386.sh
 optional=no
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 web) packages=("${run_packages[@]}" "${web_packages[@]}") ;;
+release) packages=("${run_packages[@]}" "${web_packages[@]}" "${release_packages[@]}") ;;
 test)
-    packages=("${run_packages[@]}" "${web_packages[@]}" "${test_packages[@]}")
+    packages=("${run_packages[@]}" "${web_packages[@]}" "${release_packages[@]}" "${test_packages[@]}")
     optional=yes
     ;;
 *)
-    echo "usage: $0 run|web|test" >&2
+    echo "usage: $0 run|web|release|test" >&2
     exit 2
     ;;
 esac

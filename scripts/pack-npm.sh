@@ -10,6 +10,9 @@ source "$(dirname "$0")/lib/build_info.sh"
 version=$(qhj_build_info "$build" QHJ_NPM_VERSION)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# npm packs the files' modes as they are: the same whatever the umask, so
+# that the tarball is the same bytes from any build.
+chmod -R u=rwX,go=rX "$build/npm"
 packed=$(cd "$build/npm" && npm pack --silent --pack-destination "$work" 2>/dev/null | tail -n 1)
 mv "$work/$packed" "$build/qinghejian-$version.tgz"
 echo "$build/qinghejian-$version.tgz"

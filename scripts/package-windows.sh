@@ -40,21 +40,6 @@ sed 's/$/\r/' "$here/LICENSE" >"$stage/LICENSE"
 
 mkdir -p "$out"
 archive=$(realpath "$out")/qinghejian-$version-windows.zip
-# Python's zipfile marks the Chinese name as UTF-8 (bit 11), which Windows
-# and every archiver read; the times are the release day's, so the same
-# build makes the same archive.
-/usr/bin/python3 - "$stage" "$archive" "qinghejian-$version-windows" "$release_date" <<'PY'
-import sys, zipfile
-stage, archive, folder, date = sys.argv[1:]
-stamp = tuple(int(part) for part in date.split("-")) + (0, 0, 0)
-names = ["LICENSE", "使用说明.txt"] + [f"{arch}/{program}.exe" for arch in ("x64", "x86")
-                                      for program in ("qinghejian", "qinghejian-convert")]
-with zipfile.ZipFile(archive, "w") as out:
-    for name in names:
-        info = zipfile.ZipInfo(f"{folder}/{name}", stamp)
-        info.compress_type = zipfile.ZIP_DEFLATED
-        info.external_attr = 0o644 << 16
-        with open(f"{stage}/{name}", "rb") as data:
-            out.writestr(info, data.read())
-PY
+/usr/bin/python3 "$here/scripts/lib/dated_zip.py" "$stage" "$archive" "qinghejian-$version-windows" "$release_date" \
+    LICENSE 使用说明.txt {x64,x86}/{qinghejian,qinghejian-convert}.exe
 echo "$archive"

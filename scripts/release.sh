@@ -6,6 +6,9 @@
 #   qinghejian-<version>-windows.zip      both Windows builds
 #   qinghejian-<version>-x64.msi          the installer for 64-bit Windows
 #   qinghejian-<version>-x86.msi          the installer for 32-bit Windows
+#   qinghejian-<version>-web.zip          the page, to put on any static
+#                                         server or open from its folder
+#   qinghejian-<npm version>.tgz          the npm package
 #   qinghejian-<version>.tar.gz           the sources
 #   SHA256SUMS                            the checksums of the others
 #
@@ -31,14 +34,14 @@ release=build/release
 rm -rf "$release"
 mkdir -p "$release"
 
-cp build/packages/qinghejian_*_amd64.deb "$release/"
+cp build-release/packages/qinghejian_*_amd64.deb "$release/"
 scripts/package-windows.sh build-windows build-windows-x86 "$release" >/dev/null
 for build in build-windows build-windows-x86; do
     scripts/package-msi.sh "$build" "$release" >/dev/null
 done
 
 source scripts/lib/build_info.sh
-version=$(qhj_build_info build QHJ_VERSION)
+version=$(qhj_build_info build-release QHJ_VERSION)
 name=qinghejian-$version
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -48,6 +51,11 @@ echo "$SOURCE_DATE_EPOCH" >"$stage/$name/SOURCE_DATE_EPOCH"
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner \
     --mode=u+rw,go+rX,go-w --format=gnu -C "$stage" -cf - "$name" | gzip -9n >"$release/$name.tar.gz"
 
-(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tar.gz >SHA256SUMS)
+mapfile -t site < <(cd build-web/site && find . -type f -printf '%P\n' | LC_ALL=C sort)
+python3 scripts/lib/dated_zip.py build-web/site "$release/$name-web.zip" "$name-web" \
+    "$(qhj_build_info build-web QHJ_RELEASE_DATE)" "${site[@]}"
+cp "build-web/qinghejian-$(qhj_build_info build-web QHJ_NPM_VERSION).tgz" "$release/"
+
+(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tgz *.tar.gz >SHA256SUMS)
 ls -l "$release"
 cat "$release/SHA256SUMS"
