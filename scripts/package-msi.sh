@@ -43,11 +43,13 @@ touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 # components' stay, as Windows Installer asks; the package code changes
 # whenever anything in the package does.
 uuid() { python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' "$upgrade_code" "$1"; }
+# What the installed files take, in KiB, as Add/Remove Programs shows it.
+size_kib=$(cd "$stage" && stat -c %s qinghejian.exe qinghejian-convert.exe LICENSE.txt | awk '{ n += $1 } END { print int((n + 1023) / 1024) }')
 contents=$(cd "$stage" && cat "$here/src/app/win32/installer/qinghejian.wxs.in" ./* | sha256sum | cut -c1-64)
 sed -e "s/@VERSION@/$version/g" -e "s/@PUBLISHER@/$publisher/g" -e "s/@PROGRAM_FILES@/$program_files/" -e "s/@WIN64@/$win64/g" \
     -e "s/@UPGRADE_CODE@/$upgrade_code/" -e "s/@PRODUCT_CODE@/$(uuid "product $version")/" \
     -e "s/@WINDOW_GUID@/$(uuid window)/" -e "s/@COMPANION_GUID@/$(uuid companion)/" \
-    -e "s/@LICENCE_GUID@/$(uuid licence)/" \
+    -e "s/@LICENCE_GUID@/$(uuid licence)/" -e "s/@SIZE_KIB@/$size_kib/" \
     "$here/src/app/win32/installer/qinghejian.wxs.in" >"$stage/qinghejian.wxs"
 printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$stage/_ForceCodepage.idt"
 
@@ -58,6 +60,12 @@ at_release_time() { TZ=UTC LC_ALL=C.UTF-8 WINDOWS_LANGUAGE=zh_CN faketime "@$SOU
 # wixl's notes on what it does not implement are no news.
 (cd "$stage" && at_release_time wixl --arch "$arch" -o "$msi" qinghejian.wxs 2>&1 | { grep -v 'unimplemented' >&2 || true; })
 [ -f "$msi" ] || { echo "wixl made no installer" >&2; exit 1; }
-(cd "$stage" && at_release_time msibuild "$msi" -i _ForceCodepage.idt)
+# Windows Installer writes the Add/Remove Programs entry in RegisterProduct;
+# the entry's size and folder (qinghejian.wxs.in) are written after it, so
+# that an installer that fills them itself (Wine's writes 0 and nothing)
+# cannot leave them empty.
+msiinfo export "$msi" InstallExecuteSequence | sed 's/^\(WriteRegistryValues\t[^\t]*\t\)5000\r$/\16150\r/' \
+    >"$stage/InstallExecuteSequence.idt"
+(cd "$stage" && at_release_time msibuild "$msi" -i _ForceCodepage.idt InstallExecuteSequence.idt)
 at_release_time msibuild "$msi" -s "青禾笺 $version" "$publisher" "$platform;2052" "{$(uuid "package $contents")}"
 echo "$msi"

@@ -61,6 +61,9 @@ check_eq "... and its version" "$(grep '^"DisplayVersion"=' <<<"$entry")" "\"Dis
 check "... and its icon" grep -qF "\"ProductIcon\"=\"C:\\\\windows\\\\Installer\\\\$new_code\\\\qinghejian.ico\"" "$WINEPREFIX/system.reg"
 check "... which is ours" cmp -s "$drive_c/windows/Installer/$new_code/qinghejian.ico" "$build/icon/qinghejian.ico"
 check "... also where other lists look for it" grep -qF '"DisplayIcon"="C:\\Program Files' <<<"$entry"
+check_eq "... its folder" "$(grep '^"InstallLocation"=' <<<"$entry")" "\"InstallLocation\"=\"C:\\\\$program_files\\\\Qinghejian\\\\\""
+check_eq "... and the size of what it installed, in KiB" "$(grep '^"EstimatedSize"=' <<<"$entry")" \
+    "$(cd "$installed" && stat -c %s ./* | awk '{ n += $1 } END { printf "\"EstimatedSize\"=dword:%08x", int((n + 1023) / 1024) }')"
 for program in qinghejian.exe qinghejian-convert.exe; do
     check "$program is installed" cmp -s "$installed/$program" "$QHJ_WINDOWS_BIN/$program"
 done
