@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The npm package as a JavaScript user gets it: its tarball installed into
-# an empty project, then one table of cases (npm/cases.json) run by Node's
+# an empty project, then the one table of cases of every language's package
+# (tests/support/amount_cases.json) run by Node's
 # own test runner through require() and through import.
 set -euo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
@@ -15,7 +16,7 @@ check_eq "its version is ours" "$(node -p "require('qinghejian/package.json').ve
 check "it declares its types for each format" test -s node_modules/qinghejian/index.d.cts -a -s node_modules/qinghejian/index.d.mts
 check "it has its README" grep -q 'toCapitals' node_modules/qinghejian/README.md
 
-cases_loader="const fs = require('node:fs'); function loadCases() { return fs.readFileSync('$here/npm/cases.json', 'utf8'); }"
+cases_loader="const fs = require('node:fs'); function loadCases() { return fs.readFileSync('$QHJ_SOURCE_DIR/tests/support/amount_cases.json', 'utf8'); }"
 {
     echo "'use strict';"
     echo "const test = require('node:test'); const assert = require('node:assert/strict');"
