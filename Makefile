@@ -3,7 +3,8 @@
 # opening the window takes, `make test` everything the tests use as well.
 
 .PHONY: run test bench format package release check-release deps-run deps-web deps-release deps-test build \
-	test-linux test-asan test-fuzz build-windows test-windows package-windows web test-web
+	test-linux test-asan test-fuzz build-windows test-windows package-windows web test-web python deps-python \
+	test-python
 
 deps-run:
 	@scripts/install-deps.sh run
@@ -31,7 +32,7 @@ run: build
 RESULTS := $(CURDIR)/build-results
 
 test: deps-test
-	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows test-web
+	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows test-web test-python
 
 test-linux: deps-test
 	cmake --preset linux
@@ -88,6 +89,24 @@ test-web: deps-test web
 	cmake --build build-web/tests
 	ctest --test-dir build-web/tests --output-on-failure --no-tests=error \
 		--output-junit $(RESULTS)/web.xml
+
+# The Python package qinghejian, in build-python/dist/: one wheel for
+# CPython 3.9 and later, and the sdist it is built from.
+python: deps-python
+	cmake --preset python
+	cmake --build --preset python
+	@scripts/pack-python.sh build-python
+
+deps-python:
+	@scripts/install-deps.sh python
+
+# The wheel's contents, the sdist built by pip, and the wheel in a fresh
+# virtual environment of every CPython 3.9 or later the machine has, each
+# running the cases by pytest (tests/python, a CTest project of its own).
+test-python: deps-test python
+	cmake -S tests/python -B build-python/tests -G Ninja -DQHJ_PYTHON_BUILD="$(CURDIR)/build-python"
+	ctest --test-dir build-python/tests -j 2 --output-on-failure --no-tests=error \
+		--output-junit $(RESULTS)/python.xml
 
 # The .deb, from the tested build, in build/packages/. Made under umask 022
 # whatever the builder's: the package keeps the modes the build writes, and

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs, from Debian's archive, what the machine lacks of one of four sets:
+# Installs, from Debian's archive, what the machine lacks of one of five sets:
 #
 #   scripts/install-deps.sh run      what `make run` needs to build and open
 #                                    the window
 #   scripts/install-deps.sh web      what `make web` adds to that: the page
 #                                    and the npm package
-#   scripts/install-deps.sh release  what `make release` adds to that: the
-#                                    .deb, the Windows cross build and its
-#                                    installers
+#   scripts/install-deps.sh python   what `make python` needs: the Python
+#                                    package
+#   scripts/install-deps.sh release  what `make release` adds to web and
+#                                    python: the .deb, the Windows cross
+#                                    build and its installers
 #   scripts/install-deps.sh test     all of that, and what `make test` adds:
 #                                    test frameworks, the tools that check
 #                                    the package, Wine and a browser; then,
@@ -54,12 +56,21 @@ test_packages=(
     # the page, in a browser driven over its DevTools protocol, and the npm
     # package's types, as TypeScript reads them
     chromium node-typescript
+    # the Python package's tests, and the property they try
+    python3-pytest python3-hypothesis
 )
 
 web_packages=(
     # C++ to WebAssembly, and Node.js to write the page and pack and try
     # the npm package
     emscripten nodejs
+)
+
+python_packages=(
+    # the Python package: its headers, and Debian's tools that build the
+    # wheel and the sdist and try them in a virtual environment
+    cmake ninja-build g++ make binutils python3-dev python3-build python3-setuptools python3-wheel
+    python3-venv python3-pip
 )
 
 release_packages=(
@@ -77,13 +88,15 @@ optional=no
 case ${1:-} in
 run) packages=("${run_packages[@]}") ;;
 web) packages=("${run_packages[@]}" "${web_packages[@]}") ;;
-release) packages=("${run_packages[@]}" "${web_packages[@]}" "${release_packages[@]}") ;;
+python) packages=("${python_packages[@]}") ;;
+release) packages=("${run_packages[@]}" "${web_packages[@]}" "${python_packages[@]}" "${release_packages[@]}") ;;
 test)
-    packages=("${run_packages[@]}" "${web_packages[@]}" "${release_packages[@]}" "${test_packages[@]}")
+    packages=("${run_packages[@]}" "${web_packages[@]}" "${python_packages[@]}" "${release_packages[@]}"
+        "${test_packages[@]}")
     optional=yes
     ;;
 *)
-    echo "usage: $0 run|web|release|test" >&2
+    echo "usage: $0 run|web|python|release|test" >&2
     exit 2
     ;;
 esac

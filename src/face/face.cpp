@@ -117,6 +117,16 @@ void checkPair(std::u16string_view figures, std::u16string_view capitals, PairVe
     verdict.findings = check.findings;
 }
 
+std::vector<std::u16string_view> findingTexts(const PairVerdict& verdict)
+{
+    std::vector<std::u16string_view> texts;
+    for (const Finding finding : kAllFindings) {
+        if (verdict.findings & static_cast<unsigned>(finding))
+            texts.push_back(findingText(finding));
+    }
+    return texts;
+}
+
 Outcome chequeDate(std::u16string_view date)
 {
     return written(writeChequeDate(date));

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qhj::face {
 
@@ -62,6 +63,10 @@ struct PairVerdict {
     // Agreeing, and breaking no rule.
     bool passes() const { return agrees && findings == 0; }
 };
+
+// The rules a verdict's capitals break, one short line each, in the order
+// the verdict line gives them.
+std::vector<std::u16string_view> findingTexts(const PairVerdict& verdict);
 
 // Figures against capitals; blanks around either do not count.
 PairVerdict checkPair(std::u16string_view figures, std::u16string_view capitals);

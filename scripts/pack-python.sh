@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# `make python`'s last step: the Python package qinghejian, as an sdist and
+# one wheel for CPython 3.9 and later, in BUILD/dist/, made with Debian's
+# Python tooling (python3 -m build, without a network). The sdist holds
+# the C++ sources and CMakeLists as this checkout has them, with the
+# pyproject.toml the build wrote; the wheel is built from the sdist, so a
+# wheel here means that the sdist builds.
+#
+#   pack-python.sh BUILD
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "$1")
+stage=$build/sdist-source
+rm -rf "$stage" "$build/dist"
+mkdir -p "$stage"
+if [ -e .git ] && command -v git >/dev/null; then
+    git ls-files -z -- CMakeLists.txt LICENSE cmake docs src | tar --null -T - -cf - | tar -xf - -C "$stage"
+else
+    tar -cf - CMakeLists.txt LICENSE cmake docs src | tar -xf - -C "$stage"
+fi
+cp "$build/python/pyproject.toml" src/python/setup.py "$stage/"
+printf 'graft cmake\ngraft docs\ngraft src\ninclude CMakeLists.txt LICENSE\n' >"$stage/MANIFEST.in"
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(bash -c 'source scripts/lib/source_date.sh && qhj_source_date_epoch .')} \
+    /usr/bin/python3 -m build --no-isolation --outdir "$build/dist" "$stage" >"$build/pack.log" 2>&1 || {
+    cat "$build/pack.log" >&2
+    exit 1
+}
+ls "$build"/dist/*

@@ -1,0 +1,26 @@
+import datetime
+import decimal
+from typing import Iterable, List, Literal, Optional, Tuple, Union
+
+Form = Literal["standard", "rmb", "window"]
+Amount = Union[str, int, float, decimal.Decimal]
+
+class AmountError(ValueError):
+    reason: str
+    position: Optional[int]
+    index: int
+
+class Verdict:
+    @property
+    def agrees(self) -> bool: ...
+    @property
+    def findings(self) -> Tuple[str, ...]: ...
+    def __bool__(self) -> bool: ...
+
+def to_capitals(amount: Amount, form: Form = "standard") -> str: ...
+def to_capitals_many(
+    amounts: Iterable[Amount], form: Form = "standard", errors: Literal["raise", "coerce"] = "raise"
+) -> List[Optional[str]]: ...
+def from_capitals(text: str) -> decimal.Decimal: ...
+def check_pair(figures: Amount, capitals: str) -> Verdict: ...
+def cheque_date(date: Union[datetime.date, str]) -> str: ...

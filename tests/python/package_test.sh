@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The Python package as its users get it, from QHJ_PYTHON_DIST:
+#
+#   package_test.sh wheel       what the wheel holds, and which Pythons take it
+#   package_test.sh sdist       the sdist built and installed by pip, offline
+#   package_test.sh debian      the wheel installed for Debian's Python, and
+#                               the cases of tests/python run against it
+#   package_test.sh 3.N         the same for pyenv's CPython 3.N; exits 77,
+#                               saying so, where the machine has none
+set -uo pipefail
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
+wheel=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.whl)
+sdist=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.tar.gz)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+pyenv_pythons() { ls -d "${PYENV_ROOT:-$HOME/.pyenv}"/versions/"$1"*/bin/python3 2>/dev/null | sort -V; }
+
+# A fresh virtual environment for PYTHON, with the wheel installed by pip
+# from the file alone.
+install_into() {
+    "$1" -m venv "$work/venv" && "$work/venv/bin/python" -m pip install -q --no-index "$2"
+}
+
+# The cases against the installed package. Debian's pytest and hypothesis
+# are plain Python, so every CPython can import them from Debian's folder;
+# before 3.11 pytest asks for the exceptiongroup backport, of which it
+# needs only the names.
+run_cases() {
+    mkdir -p "$work/backport"
+    printf '%s\n' 'class BaseExceptionGroup(BaseException):' '    pass' \
+        'class ExceptionGroup(BaseExceptionGroup, Exception):' '    pass' >"$work/backport/exceptiongroup.py"
+    (cd "$work" && PYTHONPATH=$work/backport "$work/venv/bin/python" -c '
+import sys
+sys.path.append("/usr/lib/python3/dist-packages")
+import pytest
+sys.exit(pytest.main(["-q", "-p", "no:cacheprovider", "-p", "no:warnings", sys.argv[1]]))' \
+        "$QHJ_SOURCE_DIR/tests/python/test_api.py")
+}
+
+case $1 in
+wheel)
+    tag=$(basename "$wheel" .whl | cut -d- -f3-)
+    mkdir "$work/wheel" && (cd "$work/wheel" && python3 -m zipfile -e "$wheel" .)
+    core=$work/wheel/qinghejian/_core.abi3.so
+    check "the module is built for the stable ABI" test -f "$core"
+    # As auditwheel reads it: the newest glibc symbol version the module
+    # asks for is the oldest glibc it runs on.
+    glibc=$(objdump -T "$core" | grep -o 'GLIBC_[0-9]*\.[0-9]*' | sort -uV | tail -n 1 | sed 's/GLIBC_2\./2_/')
+    check_eq "the tag: CPython 3.9 on, stable ABI, the glibc the module needs" "$tag" "cp39-abi3-manylinux_${glibc}_x86_64"
+    check_eq "it needs no C++ runtime of the system" \
+        "$(objdump -p "$core" | awk '$1 == "NEEDED" { print $2 }' | grep -E 'libstdc|libgcc' || true)" ""
+    check "it carries its types" test -f "$work/wheel/qinghejian/py.typed" -a -f "$work/wheel/qinghejian/__init__.pyi"
+    install_into /usr/bin/python3 "$wheel" || give_up "the wheel installs for Debian's Python"
+    show=$("$work/venv/bin/python" -m pip show qinghejian)
+    check_eq "pip show reads its name, version and licence" \
+        "$(grep -E '^(Name|Version|License):' <<<"$show" | tr '\n' ' ')" "Name: qinghejian Version: $QHJ_NPM_VERSION License: MIT "
+    check "help() shows the docstrings" grep -q '支票金额只写到分\|decimals past 分' \
+        <("$work/venv/bin/python" -c 'import pydoc, qinghejian; print(pydoc.render_doc(qinghejian.to_capitals))')
+    for python in $(pyenv_pythons 3.6) $(pyenv_pythons 3.7) $(pyenv_pythons 3.8); do
+        rm -rf "$work/venv"
+        if install_into "$python" "$wheel" 2>/dev/null; then
+            fail "$python, older than 3.9, takes it"
+        else
+            pass "$python, older than 3.9, does not take it"
+        fi
+    done
+    ;;
+sdist)
+    # setuptools and wheel from Debian's Python, CMake and the compiler
+    # from the machine: nothing from the network.
+    /usr/bin/python3 -m venv --system-site-packages "$work/venv" &&
+        "$work/venv/bin/python" -m pip install -q --no-index --no-build-isolation "$sdist" >"$work/log" 2>&1
+    status=$?
+    check "the sdist builds and installs with pip, offline" test $status -eq 0
+    [ $status -eq 0 ] || sed 's/^/  | /' "$work/log"
+    check_eq "... and converts" "$("$work/venv/bin/python" -c 'import qinghejian; print(qinghejian.to_capitals("1409.50"))')" \
+        "壹仟肆佰零玖元伍角整"
+    ;;
+*)
+    if [ "$1" = debian ]; then
+        python=/usr/bin/python3
+    else
+        python=$(pyenv_pythons "$1." | tail -n 1)
+        if [ -z "$python" ]; then
+            echo "skipped: no CPython $1 under ${PYENV_ROOT:-$HOME/.pyenv}/versions"
+            exit 77
+        fi
+    fi
+    install_into "$python" "$wheel" || give_up "the wheel installs for $python"
+    check "the cases pass under $("$work/venv/bin/python" -V)" run_cases
+    ;;
+esac
+finish
