@@ -137,7 +137,7 @@ test-windows: deps-test build-windows
 package-windows: build-windows
 	@scripts/package-windows.sh build-windows build-windows-x86 build-windows
 
-bench: deps-test build-windows web
+bench: deps-test build-windows web python
 	cmake --preset bench
 	cmake --build --preset bench
 	scripts/bench.sh

@@ -59,6 +59,7 @@ echo "== qinghejian.exe (Windows, under Wine)"
 scripts/bench-windows.sh
 
 scripts/bench-web.sh
+scripts/bench-python.sh
 
 [ -x build-bench/bin/qinghejian_first_paint ] || exit 0
 

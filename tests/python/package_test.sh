@@ -54,7 +54,7 @@ wheel)
     show=$("$work/venv/bin/python" -m pip show qinghejian)
     check_eq "pip show reads its name, version and licence" \
         "$(grep -E '^(Name|Version|License):' <<<"$show" | tr '\n' ' ')" "Name: qinghejian Version: $QHJ_NPM_VERSION License: MIT "
-    check "help() shows the docstrings" grep -q '支票金额只写到分\|decimals past 分' \
+    check "help() shows the docstrings" grep -q 'past 分' \
         <("$work/venv/bin/python" -c 'import pydoc, qinghejian; print(pydoc.render_doc(qinghejian.to_capitals))')
     for python in $(pyenv_pythons 3.6) $(pyenv_pythons 3.7) $(pyenv_pythons 3.8); do
         rm -rf "$work/venv"
