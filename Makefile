@@ -54,13 +54,13 @@ format: deps-test
 	@scripts/format.sh
 
 # Everything a release publishes, in build/release/: the .deb, the Windows
-# archive and installers, the page, the npm package, the source tarball and
-# their checksums, the same bytes from any checkout of the same commit
-# (scripts/release.sh). The date it is made with holds for the builds it
-# packs as well. It installs only what building these takes: no test tool,
-# no Wine, no browser.
+# archive and installers, the page, the npm and Python packages, the source
+# tarball and their checksums, the same bytes from any checkout of the same
+# commit (scripts/release.sh). The date it is made with holds for the
+# builds it packs as well. It installs only what building these takes: no
+# test tool, no Wine, no browser.
 release: export SOURCE_DATE_EPOCH := $(shell bash -c 'source scripts/lib/source_date.sh && qhj_source_date_epoch .')
-release: deps-release build-windows web
+release: deps-release build-windows web python
 	cmake --preset release
 	umask 022 && cmake --build --preset release --target package
 	@scripts/release.sh

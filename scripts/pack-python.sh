@@ -20,9 +20,24 @@ else
 fi
 cp "$build/python/pyproject.toml" src/python/setup.py "$stage/"
 printf 'graft cmake\ngraft docs\ngraft src\ninclude CMakeLists.txt LICENSE\n' >"$stage/MANIFEST.in"
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(bash -c 'source scripts/lib/source_date.sh && qhj_source_date_epoch .')} \
-    /usr/bin/python3 -m build --no-isolation --outdir "$build/dist" "$stage" >"$build/pack.log" 2>&1 || {
+
+# The same bytes from any checkout of a commit: the wheel takes its times
+# from SOURCE_DATE_EPOCH and its modes from the files, which are set here;
+# the sdist, whose tar and gzip headers Python dates with the clock, is
+# packed again as the source tarball is.
+source scripts/lib/source_date.sh
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(qhj_source_date_epoch .)}
+umask 022
+chmod -R u=rwX,go=rX "$stage"
+find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+/usr/bin/python3 -m build --no-isolation --outdir "$build/dist" "$stage" >"$build/pack.log" 2>&1 || {
     cat "$build/pack.log" >&2
     exit 1
 }
+sdist=$(echo "$build"/dist/*.tar.gz)
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+tar -xzf "$sdist" -C "$unpacked"
+tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner --mode=u+rw,go+rX,go-w \
+    --format=gnu -C "$unpacked" -cf - . | gzip -9n >"$sdist"
 ls "$build"/dist/*

@@ -9,6 +9,8 @@
 #   qinghejian-<version>-web.zip          the page, to put on any static
 #                                         server or open from its folder
 #   qinghejian-<npm version>.tgz          the npm package
+#   qinghejian-<npm version>-cp39-abi3-manylinux_<glibc>_x86_64.whl
+#   qinghejian-<npm version>.tar.gz       the Python package, and its sdist
 #   qinghejian-<version>.tar.gz           the sources
 #   SHA256SUMS                            the checksums of the others
 #
@@ -55,7 +57,8 @@ mapfile -t site < <(cd build-web/site && find . -type f -printf '%P\n' | LC_ALL=
 python3 scripts/lib/dated_zip.py build-web/site "$release/$name-web.zip" "$name-web" \
     "$(qhj_build_info build-web QHJ_RELEASE_DATE)" "${site[@]}"
 cp "build-web/qinghejian-$(qhj_build_info build-web QHJ_NPM_VERSION).tgz" "$release/"
+cp build-python/dist/qinghejian-*.whl build-python/dist/qinghejian-*.tar.gz "$release/"
 
-(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tgz *.tar.gz >SHA256SUMS)
+(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tgz *.whl *.tar.gz >SHA256SUMS)
 ls -l "$release"
 cat "$release/SHA256SUMS"
