@@ -4,7 +4,7 @@
 
 .PHONY: run test bench format package release check-release deps-run deps-web deps-release deps-test build \
 	test-linux test-asan test-fuzz build-windows test-windows package-windows web test-web python deps-python \
-	test-python
+	test-python java test-java
 
 deps-run:
 	@scripts/install-deps.sh run
@@ -32,7 +32,7 @@ run: build
 RESULTS := $(CURDIR)/build-results
 
 test: deps-test
-	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows test-web test-python
+	@scripts/test.sh $(RESULTS) test-linux test-asan test-fuzz test-windows test-web test-python test-java
 
 test-linux: deps-test
 	cmake --preset linux
@@ -54,13 +54,13 @@ format: deps-test
 	@scripts/format.sh
 
 # Everything a release publishes, in build/release/: the .deb, the Windows
-# archive and installers, the page, the npm and Python packages, the source
+# archive and installers, the page, the npm, Python and Java packages, the source
 # tarball and their checksums, the same bytes from any checkout of the same
 # commit (scripts/release.sh). The date it is made with holds for the
 # builds it packs as well. It installs only what building these takes: no
 # test tool, no Wine, no browser.
 release: export SOURCE_DATE_EPOCH := $(shell bash -c 'source scripts/lib/source_date.sh && qhj_source_date_epoch .')
-release: deps-release build-windows web python
+release: deps-release build-windows web python java
 	cmake --preset release
 	umask 022 && cmake --build --preset release --target package
 	@scripts/release.sh
@@ -108,6 +108,22 @@ test-python: deps-test python
 	ctest --test-dir build-python/tests -j 2 --output-on-failure --no-tests=error \
 		--output-junit $(RESULTS)/python.xml
 
+# The Java library, in build-java/java/: qinghejian-<npm version>.jar with
+# the natives for Linux and for Windows (cross-built in the windows preset),
+# its -sources and -javadoc jars, and its pom.
+java: deps-release
+	cmake --preset windows
+	cmake --build --preset windows --target qhj_java
+	cmake --preset java
+	cmake --build --preset java
+
+# The jar's contents and loading, and the cases by JUnit 5 under every JDK
+# the machine has (tests/java, a CTest project of its own).
+test-java: deps-test java
+	cmake -S tests/java -B build-java/tests -G Ninja -DQHJ_JAVA_BUILD="$(CURDIR)/build-java"
+	ctest --test-dir build-java/tests -j 2 --output-on-failure --no-tests=error \
+		--output-junit $(RESULTS)/java.xml
+
 # The .deb, from the tested build, in build/packages/. Made under umask 022
 # whatever the builder's: the package keeps the modes the build writes, and
 # folders of mode 700 would shut everyone else out of the program.
@@ -137,7 +153,7 @@ test-windows: deps-test build-windows
 package-windows: build-windows
 	@scripts/package-windows.sh build-windows build-windows-x86 build-windows
 
-bench: deps-test build-windows web python
+bench: deps-test build-windows web python java
 	cmake --preset bench
 	cmake --build --preset bench
 	scripts/bench.sh

@@ -60,6 +60,7 @@ scripts/bench-windows.sh
 
 scripts/bench-web.sh
 scripts/bench-python.sh
+scripts/bench-java.sh
 
 [ -x build-bench/bin/qinghejian_first_paint ] || exit 0
 

@@ -56,8 +56,9 @@ test_packages=(
     # the page, in a browser driven over its DevTools protocol, and the npm
     # package's types, as TypeScript reads them
     chromium node-typescript
-    # the Python package's tests, and the property they try
-    python3-pytest python3-hypothesis
+    # the Python package's tests, and the property they try; the Java
+    # library's, by JUnit 5
+    python3-pytest python3-hypothesis junit5
 )
 
 web_packages=(
@@ -82,6 +83,9 @@ release_packages=(
     g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev python3
     # the Windows installers, dated by the release rather than the clock
     wixl msitools faketime
+    # the Java library, and its native part for Windows (the cross compiler
+    # above)
+    openjdk-17-jdk-headless
 )
 source scripts/lib/i386.sh
 optional=no

@@ -11,6 +11,9 @@
 #   qinghejian-<npm version>.tgz          the npm package
 #   qinghejian-<npm version>-cp39-abi3-manylinux_<glibc>_x86_64.whl
 #   qinghejian-<npm version>.tar.gz       the Python package, and its sdist
+#   qinghejian-<npm version>.jar, -sources.jar, -javadoc.jar, .pom
+#                                         the Java library, for a Maven
+#                                         repository as they are
 #   qinghejian-<version>.tar.gz           the sources
 #   SHA256SUMS                            the checksums of the others
 #
@@ -58,7 +61,8 @@ python3 scripts/lib/dated_zip.py build-web/site "$release/$name-web.zip" "$name-
     "$(qhj_build_info build-web QHJ_RELEASE_DATE)" "${site[@]}"
 cp "build-web/qinghejian-$(qhj_build_info build-web QHJ_NPM_VERSION).tgz" "$release/"
 cp build-python/dist/qinghejian-*.whl build-python/dist/qinghejian-*.tar.gz "$release/"
+cp build-java/java/qinghejian-*.jar build-java/java/qinghejian-*.pom "$release/"
 
-(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tgz *.whl *.tar.gz >SHA256SUMS)
+(cd "$release" && sha256sum -- *.deb *.zip *.msi *.tgz *.whl *.tar.gz *.jar *.pom >SHA256SUMS)
 ls -l "$release"
 cat "$release/SHA256SUMS"

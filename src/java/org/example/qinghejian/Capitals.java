@@ -1,0 +1,172 @@
+package org.example.qinghejian;
+
+import java.io.IOException;
+import java.io.InputStream;
+import java.math.BigDecimal;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.time.LocalDate;
+import java.util.Locale;
+import java.util.Objects;
+
+/**
+ * Renminbi amounts in Chinese capital numerals (大写), as cheques, invoices and receipts write
+ * them, on the C++ core of 青禾笺.
+ *
+ * <pre>{@code
+ * Capitals.toCapitals("1409.50");                  // 壹仟肆佰零玖元伍角整
+ * Capitals.fromCapitals("壹仟肆佰零玖元伍角整");     // 1409.50
+ * Capitals.checkPair("10.05", "壹拾元伍分").toString(); // 一致；角位为零而分位不为零时，元后应写零
+ * }</pre>
+ *
+ * <p>Nothing is ever cut silently: an amount that cannot be written whole throws {@link
+ * AmountFormatException} with the reason. There is no {@code double} overload: a double is not the
+ * amount that was typed (0.1 + 0.2 is 0.30000000000000004), so pass the figures as text or as a
+ * {@link BigDecimal} made from text.
+ *
+ * <p>Every method is thread-safe: it keeps nothing between calls, and many threads may call it at
+ * once. The native part loads at first use, from {@code java.library.path} where it is installed
+ * there, and otherwise from this jar, into a private temporary file.
+ */
+public final class Capitals {
+    static {
+        loadNative();
+    }
+
+    private Capitals() {}
+
+    /** {@link #toCapitals(String, Form)} in the standard form. */
+    public static String toCapitals(String figures) {
+        return toCapitals(figures, Form.STANDARD);
+    }
+
+    /**
+     * The amount in capitals.
+     *
+     * @param figures as {@code qinghejian-convert} reads them: "1409.50", " ￥1,409.50 ", "-0.1", "１２３"
+     * @param form how to write it
+     * @return the capitals
+     * @throws AmountFormatException when the figures cannot be read, or have decimals past 分
+     * @throws NullPointerException when an argument is null
+     */
+    public static String toCapitals(String figures, Form form) {
+        return toCapitals0(Objects.requireNonNull(figures, "figures"), formCode(form), true);
+    }
+
+    /** {@link #toCapitals(BigDecimal, Form)} in the standard form. */
+    public static String toCapitals(BigDecimal amount) {
+        return toCapitals(amount, Form.STANDARD);
+    }
+
+    /**
+     * The amount in capitals, as {@link BigDecimal#toPlainString()} writes it.
+     *
+     * @throws AmountFormatException when it has more than sixteen integer digits, or decimals past 分
+     */
+    public static String toCapitals(BigDecimal amount, Form form) {
+        return toCapitals0(Objects.requireNonNull(amount, "amount").toPlainString(), formCode(form), false);
+    }
+
+    /** {@link #toCapitals(long, Form)} in the standard form. */
+    public static String toCapitals(long yuan) {
+        return toCapitals(yuan, Form.STANDARD);
+    }
+
+    /**
+     * A whole number of yuan in capitals.
+     *
+     * @throws AmountFormatException when it has more than sixteen digits
+     */
+    public static String toCapitals(long yuan, Form form) {
+        return toCapitals0(Long.toString(yuan), formCode(form), false);
+    }
+
+    /**
+     * The amount that capitals say. The window's form, 人民币 and the traditional forms are read too.
+     *
+     * @return the amount, with scale 2
+     * @throws AmountFormatException when the capitals cannot be read
+     */
+    public static BigDecimal fromCapitals(String capitals) {
+        return new BigDecimal(fromCapitals0(Objects.requireNonNull(capitals, "capitals")));
+    }
+
+    /**
+     * Figures against capitals, as a cheque or an invoice states its amount twice: whether they
+     * say the same, and which payment rules the capitals break. Blanks around either do not count.
+     */
+    public static Verdict checkPair(String figures, String capitals) {
+        return checkPair0(Objects.requireNonNull(figures, "figures"), Objects.requireNonNull(capitals, "capitals"));
+    }
+
+    /** A cheque's date of issue in capitals: 2026-10-20 is 贰零贰陆年零壹拾月零贰拾日. */
+    public static String chequeDate(LocalDate date) {
+        Objects.requireNonNull(date, "date");
+        return chequeDateOf0(date.getYear(), date.getMonthValue(), date.getDayOfMonth());
+    }
+
+    /**
+     * A cheque's date of issue in capitals, from "2026-10-20", "2026/10/20", "2026年10月20日" or
+     * "20261020".
+     *
+     * @throws AmountFormatException when it is no such date, or not written as one
+     */
+    public static String chequeDate(String date) {
+        return chequeDate0(Objects.requireNonNull(date, "date"));
+    }
+
+    private static int formCode(Form form) {
+        return Objects.requireNonNull(form, "form").ordinal();
+    }
+
+    private static native String toCapitals0(String figures, int form, boolean written);
+
+    private static native String fromCapitals0(String capitals);
+
+    private static native Verdict checkPair0(String figures, String capitals);
+
+    private static native String chequeDate0(String date);
+
+    private static native String chequeDateOf0(int year, int month, int day);
+
+    // Once for each class loader, as the class initialises: the JVM runs that
+    // once however many threads arrive at once. Each loader gets a file of its
+    // own, as a JVM lets only one loader hold a native library file.
+    private static void loadNative() {
+        try {
+            System.loadLibrary("qinghejian");
+            return;
+        } catch (UnsatisfiedLinkError notInstalled) {
+            // then the jar's own
+        }
+        boolean windows = System.getProperty("os.name", "").toLowerCase(Locale.ROOT).startsWith("windows");
+        String arch = System.getProperty("os.arch", "");
+        String file = windows ? "qinghejian.dll" : "libqinghejian.so";
+        String resource = "native/" + (windows ? "windows" : "linux") + "-x86_64/" + file;
+        if (!arch.equals("amd64") && !arch.equals("x86_64")) {
+            throw new UnsatisfiedLinkError("qinghejian has no native library for " + arch);
+        }
+        try (InputStream in = Capitals.class.getResourceAsStream(resource)) {
+            if (in == null) {
+                throw new UnsatisfiedLinkError("the jar holds no " + resource);
+            }
+            // A folder only its owner can enter, fresh for each load.
+            Path folder = Files.createTempDirectory("qinghejian-");
+            Path library = folder.resolve(file);
+            Files.copy(in, library);
+            System.load(library.toString());
+            // Once loaded, the file is no longer needed where the system lets it go.
+            try {
+                Files.delete(library);
+                Files.delete(folder);
+            } catch (IOException stillOpen) {
+                library.toFile().deleteOnExit();
+                folder.toFile().deleteOnExit();
+            }
+        } catch (IOException e) {
+            UnsatisfiedLinkError error = new UnsatisfiedLinkError("cannot unpack " + resource + ": " + e);
+            error.initCause(e);
+            throw error;
+        }
+    }
+}

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# The Java library as its users get it, from QHJ_JAVA_OUT:
+#
+#   jar_test.sh contents     what the jar, its natives and its pom hold
+#   jar_test.sh loading      the jar alone on a class path; its native part
+#                            loaded by 16 threads at once, by two class
+#                            loaders, and from java.library.path
+#   jar_test.sh JDK          the cases of tests/java run by JUnit 5 under the
+#                            JDK in that folder
+set -uo pipefail
+source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
+jar=$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.jar
+here=$QHJ_SOURCE_DIR/tests/java
+junit=/usr/share/java/junit-platform-console-standalone.jar
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Compiled for Java 8, as the library is, so that every JDK runs them.
+compile() {
+    javac --release 8 -encoding UTF-8 -nowarn -cp "$jar:$junit" -d "$work/classes" "$@" 2>"$work/javac.log" ||
+        { sed 's/^/  | /' "$work/javac.log"; give_up "the tests compile"; }
+}
+native() { unzip -p "$jar" "org/example/qinghejian/native/$1" >"$work/$(basename "$1")" && echo "$work/$(basename "$1")"; }
+
+case $1 in
+contents)
+    so=$(native linux-x86_64/libqinghejian.so) || give_up "the jar holds the Linux native library"
+    dll=$(native windows-x86_64/qinghejian.dll) || give_up "the jar holds the Windows DLL"
+    pass "the jar holds both native libraries"
+    check_eq "the DLL imports only Windows' own DLLs" \
+        "$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n 's/^\tDLL Name: //p' | grep -viE '^(kernel32|msvcrt|user32|advapi32)\.dll$')" ""
+    check_eq "the DLL exports the native methods" \
+        "$(x86_64-w64-mingw32-objdump -p "$dll" | grep -c 'Java_org_example_qinghejian_Capitals_')" 5
+    check_eq "the Linux library needs no C++ runtime of the system" \
+        "$(objdump -p "$so" | awk '$1 == "NEEDED" { print $2 }' | grep -E 'libstdc|libgcc' || true)" ""
+    newest_glibc() { objdump -T "$1" | grep -o 'GLIBC_[0-9]*\.[0-9]*' | sed 's/GLIBC_//' | sort -uV | tail -n 1; }
+    wheel=$(ls "$QHJ_SOURCE_DIR"/build-python/dist/*.whl 2>/dev/null | head -n 1)
+    if [ -n "$wheel" ]; then
+        tag=$(basename "$wheel" | sed -n 's/.*manylinux_\([0-9]*\)_\([0-9]*\)_.*/\1.\2/p')
+        check "the Linux library needs no newer glibc than the Python wheel's $tag" \
+            test "$(printf '%s\n' "$(newest_glibc "$so")" "$tag" | sort -V | tail -n 1)" = "$tag"
+    else
+        skip "the glibc against the Python wheel's tag: make python has not run"
+    fi
+    mkdir "$work/jar" && (cd "$work/jar" && unzip -q "$jar")
+    # A class file's major version: 52 is Java 8, 53 Java 9.
+    check_eq "its classes run on Java 8, the module descriptor on 9" \
+        "$(cd "$work/jar" && for class in $(find . -name '*.class' | sort); do
+            echo "$class $(od -An -j6 -N2 -tu1 "$class" | awk '{ print $1 * 256 + $2 }')"; done | awk '{ print $NF }' | sort | uniq -c | tr -s ' ' | tr '\n' ' ')" \
+        " 4 52  1 53 "
+    ls -d /usr/lib/jvm/*-8-* /usr/lib/jvm/*jdk8* >/dev/null 2>&1 ||
+        skip "running it on Java 8: no Java 8 JDK in /usr/lib/jvm; its classes' version above stands for it"
+    check "its manifest makes it a multi-release jar" grep -q '^Multi-Release: true' "$work/jar/META-INF/MANIFEST.MF"
+    check "the pom carries its coordinates, licence, and no dependency" python3 - "$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.pom" "$QHJ_NPM_VERSION" <<'PY'
+import sys, xml.etree.ElementTree as tree
+ns = {"m": "http://maven.apache.org/POM/4.0.0"}
+pom = tree.parse(sys.argv[1]).getroot()
+coordinates = [pom.findtext("m:" + field, namespaces=ns) for field in ("groupId", "artifactId", "version", "packaging")]
+assert coordinates == ["org.example", "qinghejian", sys.argv[2], "jar"], coordinates
+assert pom.findtext("m:licenses/m:license/m:name", namespaces=ns) == "MIT License"
+assert pom.find("m:dependencies", ns) is None
+PY
+    for kind in sources javadoc; do
+        check "the $kind jar is there" unzip -l "$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION-$kind.jar" \
+            "org/example/qinghejian/$([ $kind = sources ] && echo Capitals.java || echo Capitals.html)"
+    done
+    ;;
+loading)
+    compile "$here/Loading.java"
+    # The README's example, as it stands there.
+    sed -n '/^```java$/,/^```$/p' "$QHJ_SOURCE_DIR/README.md" | sed '1d;$d' >"$work/Example.java"
+    compile "$work/Example.java"
+    check_eq "the README's example, with the jar alone on the class path" \
+        "$(java -cp "$jar:$work/classes" Example)" "壹仟肆佰零玖元伍角整"
+    race=$(java -cp "$jar:$work/classes" Loading race "$jar")
+    check_eq "16 threads making their first call at once all get their answer" \
+        "$(grep -v '^mapped' <<<"$race" | sort | uniq | wc -l)" 16
+    check "... from one private copy of the native library" \
+        test "$(grep -c '^mapped /tmp/qinghejian-.*/libqinghejian.so (deleted)$' <<<"$race")" -eq 1
+    loaders=$(java -cp "$work/classes" Loading loaders "$jar")
+    check_eq "two class loaders of the jar each load it" "$(grep -c '^壹仟肆佰零玖元伍角整$' <<<"$loaders")" 2
+    check_eq "... each from a copy of its own" "$(grep -c '^mapped .*libqinghejian.so' <<<"$loaders")" 2
+    mkdir "$work/installed" && native linux-x86_64/libqinghejian.so >/dev/null && mv "$work/libqinghejian.so" "$work/installed/"
+    check_eq "an installed copy on java.library.path is the one used" \
+        "$(java -Djava.library.path="$work/installed" -cp "$jar:$work/classes" Loading race "$jar" | grep '^mapped')" \
+        "mapped $work/installed/libqinghejian.so"
+    ;;
+*)
+    java=$1/bin/java
+    python3 - "$QHJ_CASES" >"$work/cases" <<'PY'
+import json, sys
+for section, rows in json.load(open(sys.argv[1], encoding="utf-8")).items():
+    if isinstance(rows, list):
+        for row in rows:
+            print("\t".join([section] + [json.dumps(value) for value in row]))
+PY
+    compile "$here/CapitalsTest.java"
+    # The heap fixed and touched from the start, so that what the process
+    # grows by is what the native part keeps.
+    check "the cases pass under $("$java" -version 2>&1 | head -n 1)" env QHJ_CASES="$work/cases" \
+        "$java" -Xms256m -Xmx256m -XX:+AlwaysPreTouch -jar "$junit" --disable-banner --details=summary --fail-if-no-tests \
+        --class-path "$jar:$work/classes" --select-class CapitalsTest
+    ;;
+esac
+finish
