@@ -4,19 +4,7 @@
 # same 10^6 amounts. Goal: within 3x of native per call.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-n=1000000
-awk -v n="$n" 'BEGIN { for (i = 0; i < n; i++) printf "%d.%02d\n", (i * 7919) % 1000000000, i % 100 }' >"$work/amounts"
-build-bench/bin/qinghejian-convert --standard <"$work/amounts" >"$work/capitals"
-paste "$work/amounts" "$work/capitals" >"$work/pairs"
-native_ns() {
-    local start end
-    start=$EPOCHREALTIME
-    build-bench/bin/qinghejian-convert "$@" >/dev/null
-    end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" -v n="$n" 'BEGIN { printf "%.0f", (e - s) * 1e9 / n }'
-}
+source scripts/lib/bench_inputs.sh
 jar=$(echo build-java/java/qinghejian-*[0-9].jar)
 cat >"$work/Bench.java" <<'JAVA'
 import java.nio.file.*;

@@ -5,20 +5,7 @@
 # native per call; to_capitals_many within 2x.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-n=1000000
-awk -v n="$n" 'BEGIN { for (i = 0; i < n; i++) printf "%d.%02d\n", (i * 7919) % 1000000000, i % 100 }' >"$work/amounts"
-build-bench/bin/qinghejian-convert --standard <"$work/amounts" >"$work/capitals"
-paste "$work/amounts" "$work/capitals" >"$work/pairs"
-
-native_ns() {
-    local start end
-    start=$EPOCHREALTIME
-    build-bench/bin/qinghejian-convert "$@" >/dev/null
-    end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" -v n="$n" 'BEGIN { printf "%.0f", (e - s) * 1e9 / n }'
-}
+source scripts/lib/bench_inputs.sh
 /usr/bin/python3 -m venv "$work/venv"
 "$work/venv/bin/python" -m pip install -q --no-index build-python/dist/qinghejian-*.whl
 echo "== the Python package in $(/usr/bin/python3 -V), $n amounts"

@@ -6,19 +6,7 @@
 # in under 300 ms.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-n=1000000
-awk -v n="$n" 'BEGIN { for (i = 0; i < n; i++) printf "%d.%02d\n", (i * 7919) % 1000000000, i % 100 }' >"$work/amounts"
-build-bench/bin/qinghejian-convert --standard <"$work/amounts" >"$work/capitals"
-
-native_ns() {
-    local start end
-    start=$EPOCHREALTIME
-    build-bench/bin/qinghejian-convert "$@" >/dev/null
-    end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" -v n="$n" 'BEGIN { printf "%.0f", (e - s) * 1e9 / n }'
-}
+source scripts/lib/bench_inputs.sh
 native_to=$(native_ns --standard <"$work/amounts")
 native_from=$(native_ns --read <"$work/capitals")
 
