@@ -39,5 +39,5 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 tar -xzf "$sdist" -C "$unpacked"
 tar --sort=name --mtime="@$SOURCE_DATE_EPOCH" --owner=0 --group=0 --numeric-owner --mode=u+rw,go+rX,go-w \
-    --format=gnu -C "$unpacked" -cf - . | gzip -9n >"$sdist"
+    --format=gnu -C "$unpacked" -cf - "$(basename "$sdist" .tar.gz)" | gzip -9n >"$sdist"
 ls "$build"/dist/*
