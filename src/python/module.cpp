@@ -168,8 +168,9 @@ class Batch {
 public:
     static constexpr std::size_t kSize = 4096;
 
-    // The texts of list[first, first + size), one after another.
-    bool take(PyObject* list, std::size_t first, std::size_t size)
+    // The texts of list[first, first + size), one after another. With
+    // `coerce`, None, a missing value, is an amount that cannot be written.
+    bool take(PyObject* list, std::size_t first, std::size_t size, bool coerce)
     {
         m_text.clear();
         m_ends.clear();
@@ -179,8 +180,9 @@ public:
             // the list.
             PyObject* amount = PyList_GetItem(list, static_cast<Py_ssize_t>(i));
             Py_INCREF(amount);
-            bool written;
-            const bool ok = figuresOf(amount, m_one, written);
+            bool written = false;
+            m_one.clear();
+            const bool ok = (coerce && amount == Py_None) || figuresOf(amount, m_one, written);
             Py_DECREF(amount);
             if (!ok)
                 return false;
@@ -272,7 +274,8 @@ PyObject* toCapitalsMany(PyObject*, PyObject* args, PyObject* keywords)
     Batch batch;
     for (std::size_t first = 0; results && first < count; first += Batch::kSize) {
         const std::size_t size = std::min(Batch::kSize, count - first);
-        if (!batch.take(list, first, size) || !batch.give(results, first, form, handling == "coerce"))
+        const bool coerce = handling == "coerce";
+        if (!batch.take(list, first, size, coerce) || !batch.give(results, first, form, coerce))
             Py_CLEAR(results);
     }
     Py_DECREF(list);
@@ -459,7 +462,7 @@ PyMethodDef kMethods[] = {
      "to_capitals for every amount of an iterable (a list, a pandas Series, a numpy array of\n"
      "objects), as a list, converted in C++ with the interpreter released, so that threads can\n"
      "share the work. errors='raise' raises the first AmountError, with its .index;\n"
-     "errors='coerce' gives None for each amount that cannot be written."},
+     "errors='coerce' gives None for each amount that cannot be written, and for None."},
     {"from_capitals", fromCapitals, METH_O,
      "from_capitals(text)\n--\n\n"
      "The amount that capitals say, as a Decimal with two places. The window's form,\n"

@@ -106,13 +106,22 @@ def test_datetime_date_and_verdict_are_values():
         verdict.agrees = False
 
 
+class Yuan:
+    """An integer of another library, as numpy's are: it says so by __index__."""
+
+    def __index__(self):
+        return 7
+
+
 def test_batches():
-    amounts = ["1", decimal.Decimal("2.5"), 3, "x", 0.25, "1.234"]
+    amounts = ["1", decimal.Decimal("2.5"), 3, "x", 0.25, "1.234", None, Yuan()]
     assert q.to_capitals_many(amounts, errors="coerce") == [
-        "壹元整", "贰元伍角整", "叁元整", None, "贰角伍分", None]
+        "壹元整", "贰元伍角整", "叁元整", None, "贰角伍分", None, None, "柒元整"]
     with pytest.raises(q.AmountError) as raised:
-        q.to_capitals_many(amounts)
+        q.to_capitals_many(amounts[:6])
     assert (raised.value.index, str(raised.value)) == (3, "第1个字符：不是小写金额用字")
+    with pytest.raises(TypeError):
+        q.to_capitals_many(amounts)
     assert q.to_capitals_many(iter(["1", "2"]), "rmb") == ["人民币壹元整", "人民币贰元整"]
     assert q.to_capitals_many([]) == []
 

@@ -16,6 +16,7 @@ threads at once.
 """
 import datetime
 import decimal
+import operator
 
 from . import _core
 from ._core import AmountError, Verdict, check_pair, from_capitals, to_capitals, to_capitals_many
@@ -25,13 +26,17 @@ __all__ = ["AmountError", "Verdict", "to_capitals", "to_capitals_many", "from_ca
 
 
 def _figures(amount):
-    """An amount that is not text, written out as the conversion reads it."""
-    if isinstance(amount, int) and not isinstance(amount, bool):
-        return str(amount)
+    """An amount that is not text, written out as the conversion reads it:
+    an int, or any integer that says so (numpy's among them), a float, or a
+    Decimal."""
+    if isinstance(amount, bool):
+        raise TypeError("amount must be a str, int, float or Decimal, not bool")
+    if hasattr(type(amount), "__index__"):
+        return str(operator.index(amount))
     if isinstance(amount, float):
         # As Python prints it, so that 0.1 + 0.2 is the 0.30000000000000004
         # it is, and is refused, rather than rounded to 0.30.
-        amount = decimal.Decimal(repr(amount))
+        amount = decimal.Decimal(float.__repr__(amount))
     if isinstance(amount, decimal.Decimal):
         return format(amount, "f")
     raise TypeError("amount must be a str, int, float or Decimal, not %s" % type(amount).__name__)

@@ -1,9 +1,9 @@
 import datetime
 import decimal
-from typing import Iterable, List, Literal, Optional, Tuple, Union
+from typing import Iterable, List, Literal, Optional, SupportsIndex, Tuple, Union
 
 Form = Literal["standard", "rmb", "window"]
-Amount = Union[str, int, float, decimal.Decimal]
+Amount = Union[str, int, float, decimal.Decimal, SupportsIndex]
 
 class AmountError(ValueError):
     reason: str
@@ -19,7 +19,7 @@ class Verdict:
 
 def to_capitals(amount: Amount, form: Form = "standard") -> str: ...
 def to_capitals_many(
-    amounts: Iterable[Amount], form: Form = "standard", errors: Literal["raise", "coerce"] = "raise"
+    amounts: Iterable[Optional[Amount]], form: Form = "standard", errors: Literal["raise", "coerce"] = "raise"
 ) -> List[Optional[str]]: ...
 def from_capitals(text: str) -> decimal.Decimal: ...
 def check_pair(figures: Amount, capitals: str) -> Verdict: ...
