@@ -13,11 +13,8 @@ build=$(realpath "$1")
 stage=$build/sdist-source
 rm -rf "$stage" "$build/dist"
 mkdir -p "$stage"
-if [ -e .git ] && command -v git >/dev/null; then
-    git ls-files -z -- CMakeLists.txt LICENSE cmake docs src | tar --null -T - -cf - | tar -xf - -C "$stage"
-else
-    tar -cf - CMakeLists.txt LICENSE cmake docs src | tar -xf - -C "$stage"
-fi
+source scripts/lib/source_date.sh
+qhj_source_files CMakeLists.txt LICENSE cmake docs src | tar --verbatim-files-from -T - -cf - | tar -xf - -C "$stage"
 cp "$build/python/pyproject.toml" src/python/setup.py "$stage/"
 printf 'graft cmake\ngraft docs\ngraft src\ninclude CMakeLists.txt LICENSE\n' >"$stage/MANIFEST.in"
 
@@ -25,8 +22,7 @@ printf 'graft cmake\ngraft docs\ngraft src\ninclude CMakeLists.txt LICENSE\n' >"
 # from SOURCE_DATE_EPOCH and its modes from the files, which are set here;
 # the sdist, whose tar and gzip headers Python dates with the clock, is
 # packed again as the source tarball is.
-source scripts/lib/source_date.sh
-export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(qhj_source_date_epoch .)}
+export SOURCE_DATE_EPOCH=$(qhj_source_date_epoch .)
 umask 022
 chmod -R u=rwX,go=rX "$stage"
 find "$stage" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +

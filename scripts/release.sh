@@ -27,11 +27,7 @@ cd "$(dirname "$0")/.."
 source scripts/lib/source_date.sh
 SOURCE_DATE_EPOCH=$(qhj_source_date_epoch .)
 export SOURCE_DATE_EPOCH
-if [ -e .git ] && command -v git >/dev/null; then
-    mapfile -t sources < <(git ls-files)
-else
-    mapfile -t sources < <(find . -path './build*' -prune -o -type f -print | sed 's|^\./||' | sort)
-fi
+mapfile -t sources < <(qhj_source_files)
 # Files the build writes take this mode whatever the user's umask.
 umask 022
 
