@@ -9,6 +9,7 @@
 #                            JDK in that folder
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
+source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
 jar=$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.jar
 here=$QHJ_SOURCE_DIR/tests/java
 junit=/usr/share/java/junit-platform-console-standalone.jar
@@ -30,9 +31,7 @@ contents)
         "$(x86_64-w64-mingw32-objdump -p "$dll" | sed -n 's/^\tDLL Name: //p' | grep -viE '^(kernel32|msvcrt|user32|advapi32)\.dll$')" ""
     check_eq "the DLL exports the native methods" \
         "$(x86_64-w64-mingw32-objdump -p "$dll" | grep -c 'Java_org_example_qinghejian_Capitals_')" 5
-    check_eq "the Linux library needs no C++ runtime of the system" \
-        "$(objdump -p "$so" | awk '$1 == "NEEDED" { print $2 }' | grep -E 'libstdc|libgcc' || true)" ""
-    newest_glibc() { objdump -T "$1" | grep -o 'GLIBC_[0-9]*\.[0-9]*' | sed 's/GLIBC_//' | sort -uV | tail -n 1; }
+    check_own_cxx_runtime "$so"
     wheel=$(ls "$QHJ_SOURCE_DIR"/build-python/dist/*.whl 2>/dev/null | head -n 1)
     if [ -n "$wheel" ]; then
         tag=$(basename "$wheel" | sed -n 's/.*manylinux_\([0-9]*\)_\([0-9]*\)_.*/\1.\2/p')

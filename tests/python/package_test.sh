@@ -9,6 +9,7 @@
 #                               saying so, where the machine has none
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
+source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
 wheel=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.whl)
 sdist=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.tar.gz)
 work=$(mktemp -d)
@@ -43,12 +44,9 @@ wheel)
     mkdir "$work/wheel" && (cd "$work/wheel" && python3 -m zipfile -e "$wheel" .)
     core=$work/wheel/qinghejian/_core.abi3.so
     check "the module is built for the stable ABI" test -f "$core"
-    # As auditwheel reads it: the newest glibc symbol version the module
-    # asks for is the oldest glibc it runs on.
-    glibc=$(objdump -T "$core" | grep -o 'GLIBC_[0-9]*\.[0-9]*' | sort -uV | tail -n 1 | sed 's/GLIBC_2\./2_/')
-    check_eq "the tag: CPython 3.9 on, stable ABI, the glibc the module needs" "$tag" "cp39-abi3-manylinux_${glibc}_x86_64"
-    check_eq "it needs no C++ runtime of the system" \
-        "$(objdump -p "$core" | awk '$1 == "NEEDED" { print $2 }' | grep -E 'libstdc|libgcc' || true)" ""
+    glibc=$(newest_glibc "$core")
+    check_eq "the tag: CPython 3.9 on, stable ABI, the glibc the module needs" "$tag" "cp39-abi3-manylinux_${glibc/./_}_x86_64"
+    check_own_cxx_runtime "$core"
     check "it carries its types" test -f "$work/wheel/qinghejian/py.typed" -a -f "$work/wheel/qinghejian/__init__.pyi"
     install_into /usr/bin/python3 "$wheel" || give_up "the wheel installs for Debian's Python"
     show=$("$work/venv/bin/python" -m pip show qinghejian)
