@@ -92,6 +92,13 @@ test-web: deps-test web
 
 # The Python package qinghejian, in build-python/dist/: one wheel for
 # CPython 3.9 and later, and the sdist it is built from.
+# The tests of one package, tests/$(1), a CTest project of its own, on what
+# `make $(1)` built in build-$(1) (given as QHJ_$(2)_BUILD), two at a time.
+define run_test_project
+cmake -S tests/$(1) -B build-$(1)/tests -G Ninja -DQHJ_$(2)_BUILD="$(CURDIR)/build-$(1)"
+ctest --test-dir build-$(1)/tests -j 2 --output-on-failure --no-tests=error --output-junit $(RESULTS)/$(1).xml
+endef
+
 python: deps-python
 	cmake --preset python
 	cmake --build --preset python
@@ -104,9 +111,7 @@ deps-python:
 # virtual environment of every CPython 3.9 or later the machine has, each
 # running the cases by pytest (tests/python, a CTest project of its own).
 test-python: deps-test python
-	cmake -S tests/python -B build-python/tests -G Ninja -DQHJ_PYTHON_BUILD="$(CURDIR)/build-python"
-	ctest --test-dir build-python/tests -j 2 --output-on-failure --no-tests=error \
-		--output-junit $(RESULTS)/python.xml
+	$(call run_test_project,python,PYTHON)
 
 # The Java library, in build-java/java/: qinghejian-<npm version>.jar with
 # the natives for Linux and for Windows (cross-built in the windows preset),
@@ -120,9 +125,7 @@ java: deps-release
 # The jar's contents and loading, and the cases by JUnit 5 under every JDK
 # the machine has (tests/java, a CTest project of its own).
 test-java: deps-test java
-	cmake -S tests/java -B build-java/tests -G Ninja -DQHJ_JAVA_BUILD="$(CURDIR)/build-java"
-	ctest --test-dir build-java/tests -j 2 --output-on-failure --no-tests=error \
-		--output-junit $(RESULTS)/java.xml
+	$(call run_test_project,java,JAVA)
 
 # The .deb, from the tested build, in build/packages/. Made under umask 022
 # whatever the builder's: the package keeps the modes the build writes, and
