@@ -56,6 +56,15 @@ std::u16string describe(const Outcome& outcome)
     return text += outcome.message;
 }
 
+Refusal refusal(const Outcome& outcome, bool written)
+{
+    if (outcome.reason == Reason::kExtraDecimals)
+        return {std::u16string(kThirdDecimal)};
+    if (!written)
+        return {outcome.message};
+    return {describe(outcome), outcome.position};
+}
+
 Outcome toCapitals(std::u16string_view figures, Form form)
 {
     Outcome outcome;
@@ -135,11 +144,6 @@ Outcome chequeDate(std::u16string_view date)
 Outcome chequeDate(int year, int month, int day)
 {
     return written(writeChequeDate(year, month, day));
-}
-
-std::u16string_view extraDecimalsReason()
-{
-    return conversion::kThirdDecimal;
 }
 
 } // namespace qhj::face

@@ -36,12 +36,18 @@ struct Outcome {
     bool exact() const { return reason == Reason::kNone; }
 };
 
-// What is wrong with figures whose decimals go past 分, for a caller that
-// refuses a cut rather than showing its notice.
-std::u16string_view extraDecimalsReason();
-
 // The message as one text, with "第K个字符：" where it points into the input.
 std::u16string describe(const Outcome& outcome);
+
+// What a package that refuses rather than cuts says of an outcome that is
+// not exact: for decimals past 分, what is wrong with them; otherwise the
+// message, with "第K个字符：" and the position only where the caller wrote
+// the input (`written`), not where a package wrote a number out as text.
+struct Refusal {
+    std::u16string reason;
+    std::size_t position = 0; // 1-based; 0 where it points nowhere
+};
+Refusal refusal(const Outcome& outcome, bool written = true);
 
 // Figures to capitals. kStandard and kRenminbi read the figures as people
 // write them (conversion/figures.h); kWindow by the window's rules, whose

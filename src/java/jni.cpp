@@ -40,12 +40,9 @@ jstring answer(JNIEnv* env, const face::Outcome& outcome, bool written = true)
 {
     if (outcome.exact())
         return string(env, outcome.text);
-    const bool cut = outcome.reason == face::Reason::kExtraDecimals;
-    const std::u16string reason = cut ? std::u16string(face::extraDecimalsReason())
-        : written                     ? face::describe(outcome)
-                                      : outcome.message;
-    const jint position = !cut && written && outcome.position > 0 ? static_cast<jint>(outcome.position) : -1;
-    if (jstring message = string(env, reason)) {
+    const face::Refusal refused = face::refusal(outcome, written);
+    const jint position = refused.position > 0 ? static_cast<jint>(refused.position) : -1;
+    if (jstring message = string(env, refused.reason)) {
         if (auto* error =
                 static_cast<jthrowable>(env->NewObject(g_amountError, g_amountErrorNew, message, position)))
             env->Throw(error);

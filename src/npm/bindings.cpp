@@ -46,12 +46,12 @@ void answer(const std::u16string& text, bool failed, std::size_t position, Answe
 // and then says what is wrong rather than what a cut would drop.
 void answer(const face::Outcome& outcome, Answer* out)
 {
-    if (outcome.exact())
+    if (outcome.exact()) {
         answer(outcome.text, false, 0, out);
-    else if (outcome.reason == face::Reason::kExtraDecimals)
-        answer(std::u16string(face::extraDecimalsReason()), true, 0, out);
-    else
-        answer(face::describe(outcome), true, outcome.position, out);
+    } else {
+        const face::Refusal refused = face::refusal(outcome);
+        answer(refused.reason, true, refused.position, out);
+    }
 }
 
 std::u16string_view view(const char16_t* units, int length)

@@ -24,7 +24,7 @@ namespace {
 using namespace qhj;
 
 PyObject* g_amountError = nullptr;
-PyObject* g_figures = nullptr; // amount -> (text, written by the caller)
+PyObject* g_figures = nullptr; // a number -> its text (qinghejian._figures)
 PyObject* g_verdict = nullptr; // the type Verdict, made at import
 PyObject* g_decimal = nullptr; // decimal.Decimal
 
@@ -85,11 +85,8 @@ bool figuresOf(PyObject* amount, std::u16string& out, bool& written)
 // .position, or None.
 PyObject* amountError(const face::Outcome& outcome, bool written)
 {
-    const bool cut = outcome.reason == face::Reason::kExtraDecimals;
-    const std::u16string message = cut ? std::u16string(face::extraDecimalsReason())
-        : written                      ? face::describe(outcome)
-                                       : outcome.message;
-    PyObject* text = str(message);
+    const face::Refusal refused = face::refusal(outcome, written);
+    PyObject* text = str(refused.reason);
     if (!text)
         return nullptr;
     PyObject* error = PyObject_CallFunctionObjArgs(g_amountError, text, nullptr);
@@ -98,8 +95,8 @@ PyObject* amountError(const face::Outcome& outcome, bool written)
     Py_DECREF(text);
     if (!error)
         return nullptr;
-    PyObject* position = !cut && written && outcome.position > 0 ? PyLong_FromSize_t(outcome.position)
-                                                                 : (Py_INCREF(Py_None), Py_None);
+    PyObject* position = refused.position > 0 ? PyLong_FromSize_t(refused.position)
+                                              : (Py_INCREF(Py_None), Py_None);
     PyObject_SetAttrString(error, "position", position);
     Py_XDECREF(position);
     return error;
