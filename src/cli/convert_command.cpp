@@ -5,8 +5,6 @@
 #include "cli/tasks.h"
 #include "cli/text_input.h"
 #include "cli/utf8.h"
-#include "conversion/amount.h"
-#include "conversion/standard_form.h"
 
 #include <algorithm>
 #include <memory>

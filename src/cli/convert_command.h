@@ -4,6 +4,7 @@
 // capitals. Plain C++; the platform's standard streams are handed in by main.
 #pragma once
 
+#include "cli/argument.h"
 #include "cli/line_reader.h"
 #include "cli/output.h"
 #include "version/version.h"
@@ -19,16 +20,8 @@ inline constexpr int kExitConverted = 0; // every item written exactly as given
 inline constexpr int kExitFailed = 1;    // some item was not, or input or output failed
 inline constexpr int kExitUsage = 2;     // the command line was wrong
 
-inline constexpr std::string_view kProgramName = "qinghejian-convert";
 inline constexpr std::string_view kVersionText = "青禾笺 " QHJ_VERSION_TEXT;
 extern const std::string_view kHelpText;
-
-// One command-line argument, as UTF-16. On systems that pass arguments as
-// bytes, `valid` is false for an argument that is not UTF-8.
-struct Argument {
-    std::u16string text;
-    bool valid = true;
-};
 
 // Opens the file of that name for reading, or gives nullptr.
 using FileOpener = std::unique_ptr<ByteSource> (*)(const std::u16string& name);

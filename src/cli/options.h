@@ -1,7 +1,7 @@
 // qinghejian-convert's command line: which job it does, and on what.
 #pragma once
 
-#include "cli/convert_command.h"
+#include "cli/argument.h"
 #include "cli/encoding.h"
 
 #include <cstddef>

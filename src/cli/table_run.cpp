@@ -1,7 +1,7 @@
 #include "cli/table_run.h"
 
 #include "cli/utf8.h"
-#include "conversion/amount.h"
+#include "face/face.h"
 
 #include <algorithm>
 
@@ -34,7 +34,7 @@ bool TableRun::findColumns(const Record& first)
         for (const std::string_view field : first.fields) {
             std::u16string name;
             clean = fieldText(field, m_field, name) && clean;
-            names.emplace_back(conversion::trimmedBlanks(name));
+            names.emplace_back(face::trimmedBlanks(name));
         }
     }
     const bool check = m_options.job == Job::kCheck;

@@ -1,9 +1,6 @@
 #include "cli/tasks.h"
 
 #include "cli/utf8.h"
-#include "conversion/amount.h"
-#include "conversion/amount_conversion.h"
-#include "conversion/cheque_date.h"
 #include "face/face.h"
 
 #include <ctime>
@@ -25,7 +22,7 @@ void LineNotices::notice(std::u16string_view text, std::size_t position)
         m_err.writeNumber(m_line);
         m_err.writeUtf8("行：");
         if (position > 0)
-            m_err.write(conversion::positionText(position));
+            m_err.write(face::positionText(position));
         m_err.write(text.substr(0, end));
         m_err.endLine();
         if (end == std::u16string_view::npos)
@@ -73,7 +70,7 @@ void ConvertTask::item(std::optional<std::u16string_view> text)
         face::toCapitals(*text, face::Form::kWindow, m_outcome);
         written(m_outcome);
     } else
-        refused(conversion::noticeText(conversion::Notice::kFailure));
+        refused(face::noticeText(face::Notice::kFailure));
 }
 
 void ConvertTask::longLine(const Line& line)
@@ -82,7 +79,7 @@ void ConvertTask::longLine(const Line& line)
         item(std::nullopt);
     else if (line.points >= 2)
         // Its points alone decide, as they would for the whole line.
-        refused(conversion::noticeText(conversion::Notice::kMorePoints));
+        refused(face::noticeText(face::Notice::kMorePoints));
     else if (decodeUtf8(line.bytes, m_text))
         // The start kept is enough to fail or convert as the whole would:
         // more than twelve integer characters, or the point and the two
@@ -118,11 +115,11 @@ void CheckTask::item(std::optional<std::u16string_view> text)
     }
     // The figures end at the first blank after them. A position in the
     // capitals counts from their first character, not from the line's.
-    const std::u16string_view line = conversion::trimmedBlanks(*text);
+    const std::u16string_view line = face::trimmedBlanks(*text);
     std::size_t gap = 0;
-    while (gap < line.size() && !conversion::isBlank(line[gap]))
+    while (gap < line.size() && !face::isBlank(line[gap]))
         ++gap;
-    pair(line.substr(0, gap), conversion::trimmedBlanks(line.substr(gap)));
+    pair(line.substr(0, gap), face::trimmedBlanks(line.substr(gap)));
 }
 
 void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
@@ -136,8 +133,8 @@ void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)
 
 void CheckTask::unreadable(std::u16string_view why)
 {
-    m_out.writeUtf8("无法识别；");
-    m_out.write(why);
+    face::unreadablePair(why, m_verdict);
+    m_out.write(m_verdict.line);
     m_out.endLine();
     failed();
 }
@@ -149,10 +146,9 @@ void CheckTask::longLine(const Line&)
 
 void DateTask::item(std::optional<std::u16string_view> text)
 {
-    if (text)
-        written(face::chequeDate(*text));
-    else
-        refused(conversion::kDateFormat);
+    // What is not text is not a date written as one: the same notice as
+    // for no date at all.
+    written(face::chequeDate(text.value_or(std::u16string_view())));
 }
 
 void DateTask::date(int year, int month, int day)

@@ -20,21 +20,25 @@ struct Amount {
     bool operator==(const Amount&) const = default;
 };
 
-// The blanks allowed around figures and capitals: space, tab and the
-// full-width space of Chinese input methods.
+// The blanks allowed around figures and capitals: space, tab, the
+// full-width space of Chinese input methods, and the no-break space that
+// text copied from a spreadsheet or a web page brings along.
 constexpr bool isBlank(char16_t c)
 {
     // Most characters tested are digits or capitals: one comparison sends
     // them to the last test.
-    return c <= u' ' ? c == u' ' || c == u'\t' : c == u'\u3000';
+    return c <= u' ' ? c == u' ' || c == u'\t' : c == u'\u3000' || c == u'\u00A0';
 }
 
-// `text` without the blanks around it.
+// `text` without the blanks around it, nor a byte-order mark before them
+// or a line break after them, which a copied cell or a saved line keeps.
 constexpr std::u16string_view trimmedBlanks(std::u16string_view text)
 {
+    if (!text.empty() && text.front() == u'\uFEFF')
+        text.remove_prefix(1);
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
+    while (!text.empty() && (isBlank(text.back()) || text.back() == u'\n' || text.back() == u'\r'))
         text.remove_suffix(1);
     return text;
 }

@@ -102,7 +102,7 @@ void appendVerdict(const PairCheck& check, std::u16string& line)
         appendFigures(check.capitals, line);
         break;
     case Verdict::kUnreadable:
-        line += u"无法识别；";
+        line += kUnreadableVerdict;
         if (check.capitalsMissing && !check.figuresUnreadable) {
             line += u"缺少大写金额";
             break;

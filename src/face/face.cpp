@@ -14,6 +14,13 @@ namespace {
 
 using namespace qhj::conversion;
 
+// The face's codes are the conversion's, so that each crosses as it is.
+static_assert(static_cast<int>(face::Notice::kMorePoints)
+              == static_cast<int>(conversion::Notice::kMorePoints));
+static_assert(static_cast<int>(face::Notice::kExtraDecimals)
+              == static_cast<int>(conversion::Notice::kExtraDecimals));
+static_assert(static_cast<int>(face::Notice::kFailure) == static_cast<int>(conversion::Notice::kFailure));
+
 Outcome refused(Reason reason, std::u16string_view message, std::size_t position = 0)
 {
     return {{}, reason, std::u16string(message), position};
@@ -23,10 +30,12 @@ void windowForm(std::u16string_view figures, Outcome& outcome)
 {
     const AmountCheck check = checkAmount(figures);
     outcome.message.clear();
+    outcome.noticeCount = check.noticeCount;
     for (std::size_t i = 0; i < check.noticeCount; ++i) {
         if (i > 0)
             outcome.message += u'\n';
-        outcome.message += noticeText(check.notices[i]);
+        outcome.message += conversion::noticeText(check.notices[i]);
+        outcome.notices[i] = static_cast<face::Notice>(check.notices[i]);
     }
     if (check.amount)
         literalText(*check.amount, outcome.text);
@@ -49,6 +58,42 @@ Outcome written(ChequeDate date)
 }
 
 } // namespace
+
+std::optional<Form> formNamed(std::string_view name)
+{
+    for (std::size_t i = 0; i < kFormNames.size(); ++i) {
+        if (kFormNames[i] == name)
+            return static_cast<Form>(i);
+    }
+    return std::nullopt;
+}
+
+std::optional<Form> formNumbered(long number)
+{
+    if (number < 0 || static_cast<unsigned long>(number) >= kFormNames.size())
+        return std::nullopt;
+    return static_cast<Form>(number);
+}
+
+std::u16string_view noticeText(Notice notice)
+{
+    return conversion::noticeText(static_cast<conversion::Notice>(notice));
+}
+
+bool isBlank(char16_t c)
+{
+    return conversion::isBlank(c);
+}
+
+std::u16string_view trimmedBlanks(std::u16string_view text)
+{
+    return conversion::trimmedBlanks(text);
+}
+
+std::u16string positionText(std::size_t position)
+{
+    return conversion::positionText(position);
+}
 
 std::u16string describe(const Outcome& outcome)
 {
@@ -85,7 +130,10 @@ void toCapitals(std::u16string_view figures, Form form, Outcome& outcome)
     }
     standardText(reading.amount, form == Form::kRenminbi ? Prefix::kRenminbi : Prefix::kNone, outcome.text);
     outcome.reason = reading.cut ? Reason::kExtraDecimals : Reason::kNone;
-    outcome.message = reading.cut ? noticeText(Notice::kExtraDecimals) : std::u16string_view();
+    outcome.message = reading.cut ? conversion::noticeText(conversion::Notice::kExtraDecimals)
+                                  : std::u16string_view();
+    outcome.notices[0] = face::Notice::kExtraDecimals;
+    outcome.noticeCount = reading.cut ? 1 : 0;
     outcome.position = 0;
 }
 
@@ -124,6 +172,14 @@ void checkPair(std::u16string_view figures, std::u16string_view capitals, PairVe
     appendVerdict(check, verdict.line);
     verdict.agrees = check.verdict == Verdict::kAgree;
     verdict.findings = check.findings;
+}
+
+void unreadablePair(std::u16string_view why, PairVerdict& verdict)
+{
+    verdict.line = kUnreadableVerdict;
+    verdict.line += why;
+    verdict.agrees = false;
+    verdict.findings = 0;
 }
 
 std::vector<std::u16string_view> findingTexts(const PairVerdict& verdict)

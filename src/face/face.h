@@ -1,22 +1,42 @@
-// One face over the conversions for every front end but the window: the
+// The one face over the conversions for every front end: the window, the
 // companion, the npm package and the bindings of other languages. Each call
 // takes and gives UTF-16, keeps nothing between calls, and returns its
 // result, or its reason, as values; what a front end shows of them is its
-// own affair.
+// own affair. Whatever a front end needs to decide alike with the others
+// (the forms' names, the blank rule, the texts) is here, once.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qhj::face {
 
+// A form's number is its place in kFormNames, the same in every language.
 enum class Form {
     kStandard, // the payment rules' form: 壹仟肆佰零玖元伍角整
     kRenminbi, // the same after 人民币
     kWindow,   // the window's literal form: 壹仟肆佰零拾玖圆伍角零分整
 };
+
+// The names the packages take a form by, in the order of its number.
+inline constexpr std::array<std::string_view, 3> kFormNames = {"standard", "rmb", "window"};
+
+// The form of that name or number, or nothing for one that is none.
+std::optional<Form> formNamed(std::string_view name);
+std::optional<Form> formNumbered(long number);
+
+// What the window's input rules may say of a text, in the order it says
+// them; the window decides how each is shown.
+enum class Notice : unsigned char {
+    kMorePoints,    // more than one point: no amount
+    kExtraDecimals, // decimals after 分 were ignored
+    kFailure,       // nothing that can be converted
+};
+std::u16string_view noticeText(Notice notice);
 
 enum class Reason : unsigned char {
     kNone,          // the text is the whole input's result
@@ -28,13 +48,24 @@ enum class Reason : unsigned char {
 struct Outcome {
     std::u16string text; // the result; empty when there is none
     Reason reason = Reason::kNone;
-    std::u16string message;   // the reason in words, one line for each
-                              // notice; empty for kNone
-    std::size_t position = 0; // 1-based, where the message points into
-                              // the input; 0 where it points nowhere
+    std::u16string message;          // the reason in words, one line for each
+                                     // notice; empty for kNone
+    std::size_t position = 0;        // 1-based, where the message points into
+                                     // the input; 0 where it points nowhere
+    std::array<Notice, 2> notices{}; // the notices the message is made of,
+    std::size_t noticeCount = 0;     // for the window's form
 
     bool exact() const { return reason == Reason::kNone; }
 };
+
+// The blanks that do not count around figures, capitals or a date: space,
+// tab, the full-width and the no-break space; a byte-order mark before
+// them and a line break after them count as blanks too.
+bool isBlank(char16_t c);
+std::u16string_view trimmedBlanks(std::u16string_view text);
+
+// "第K个字符：", where a message points into the text it is about.
+std::u16string positionText(std::size_t position);
 
 // The message as one text, with "第K个字符：" where it points into the input.
 std::u16string describe(const Outcome& outcome);
@@ -73,6 +104,9 @@ struct PairVerdict {
 // The rules a verdict's capitals break, one short line each, in the order
 // the verdict line gives them.
 std::vector<std::u16string_view> findingTexts(const PairVerdict& verdict);
+
+// The verdict on an item that is no pair at all, and why.
+void unreadablePair(std::u16string_view why, PairVerdict& verdict);
 
 // Figures against capitals; blanks around either do not count.
 PairVerdict checkPair(std::u16string_view figures, std::u16string_view capitals);

@@ -1,15 +1,17 @@
 #include "window/convert_amount.h"
 
+#include <utility>
+
 namespace qhj::window {
 
 std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box)
 {
-    const conversion::AmountCheck check = conversion::checkAmount(input);
-    for (std::size_t i = 0; i < check.noticeCount; ++i) {
-        const NoticeBox shown = noticeBox(check.notices[i]);
-        box.msgBox(conversion::noticeText(check.notices[i]), shown.style, shown.title);
+    face::Outcome outcome = face::toCapitals(input, face::Form::kWindow);
+    for (std::size_t i = 0; i < outcome.noticeCount; ++i) {
+        const NoticeBox shown = noticeBox(outcome.notices[i]);
+        box.msgBox(face::noticeText(outcome.notices[i]), shown.style, shown.title);
     }
-    return check.amount ? conversion::literalText(*check.amount) : std::u16string();
+    return std::move(outcome.text);
 }
 
 } // namespace qhj::window

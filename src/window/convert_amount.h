@@ -1,9 +1,8 @@
-// ConvertAmount: the window's conversion, showing the input rules' notices
-// (conversion/amount_conversion.h) as message boxes, each with the icon and
-// title the window gives it.
+// ConvertAmount: the window's conversion, showing the notices of its input
+// rules as message boxes, each with the icon and title the window gives it.
 #pragma once
 
-#include "conversion/amount_conversion.h"
+#include "face/face.h"
 #include "runtime/runtime.h"
 
 #include <optional>
@@ -22,14 +21,14 @@ struct NoticeBox {
     std::optional<std::u16string_view> title;
 };
 
-constexpr NoticeBox noticeBox(conversion::Notice notice)
+constexpr NoticeBox noticeBox(face::Notice notice)
 {
     switch (notice) {
-    case conversion::Notice::kMorePoints:
+    case face::Notice::kMorePoints:
         return {runtime::MsgBoxStyle::kOkOnly, std::nullopt};
-    case conversion::Notice::kExtraDecimals:
+    case face::Notice::kExtraDecimals:
         return {runtime::MsgBoxStyle::kExclamation, kWarningTitle};
-    case conversion::Notice::kFailure:
+    case face::Notice::kFailure:
         break;
     }
     return {runtime::MsgBoxStyle::kExclamation, kErrorTitle};
@@ -38,7 +37,7 @@ constexpr NoticeBox noticeBox(conversion::Notice notice)
 // Converts `input` and returns the capital text, or the empty text when the
 // input cannot be converted. The notices the input rules give are shown
 // through `box`, in order, before it returns. Runs in time linear in the
-// input's length and copies none of it.
+// input's length.
 std::u16string ConvertAmount(std::u16string_view input, runtime::MessageBox& box);
 
 } // namespace qhj::window

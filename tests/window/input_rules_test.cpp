@@ -68,10 +68,6 @@ TEST(InputRulesTable, WhatFailsAndWithWhichNotices)
         RecordingRuntime rt;
         EXPECT_EQ(toUtf8(ConvertAmount(f.input, rt)), "");
         EXPECT_EQ(rt.boxes, f.boxes);
-        // The same, as values.
-        const conversion::AmountCheck check = conversion::checkAmount(f.input);
-        EXPECT_FALSE(check.amount.has_value());
-        EXPECT_EQ(check.noticeCount, f.boxes.size());
     }
 }
 
