@@ -90,8 +90,6 @@ test-web: deps-test web
 	ctest --test-dir build-web/tests --output-on-failure --no-tests=error \
 		--output-junit $(RESULTS)/web.xml
 
-# The Python package qinghejian, in build-python/dist/: one wheel for
-# CPython 3.9 and later, and the sdist it is built from.
 # The tests of one package, tests/$(1), a CTest project of its own, on what
 # `make $(1)` built in build-$(1) (given as QHJ_$(2)_BUILD), two at a time.
 define run_test_project
@@ -99,6 +97,8 @@ cmake -S tests/$(1) -B build-$(1)/tests -G Ninja -DQHJ_$(2)_BUILD="$(CURDIR)/bui
 ctest --test-dir build-$(1)/tests -j 2 --output-on-failure --no-tests=error --output-junit $(RESULTS)/$(1).xml
 endef
 
+# The Python package qinghejian, in build-python/dist/: one wheel for
+# CPython 3.9 and later, and the sdist it is built from.
 python: deps-python
 	cmake --preset python
 	cmake --build --preset python

@@ -7,6 +7,7 @@
 
 #include <jni.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -84,12 +85,23 @@ JNIEXPORT jint JNICALL JNI_OnLoad(JavaVM* vm, void*)
 }
 
 JNIEXPORT jstring JNICALL Java_org_example_qinghejian_Capitals_toCapitals0(JNIEnv* env, jclass,
-                                                                           jstring figures, jint form,
+                                                                           jstring figures, jstring form,
                                                                            jboolean written)
 {
-    constexpr face::Form kForms[] = {face::Form::kStandard, face::Form::kRenminbi, face::Form::kWindow};
-    return answer(env, face::toCapitals(text(env, figures), kForms[form >= 0 && form < 3 ? form : 0]),
-                  written);
+    // A form's name is short ASCII; a longer one is no form's. Room for
+    // three bytes a character, as modified UTF-8 may take.
+    constexpr jsize kLongest = 15;
+    char name[3 * kLongest + 1] = {};
+    const jsize length = env->GetStringLength(form);
+    if (length <= kLongest)
+        env->GetStringUTFRegion(form, 0, length, name);
+    const std::optional<face::Form> known = face::formNamed(name);
+    if (!known) {
+        if (jclass illegal = env->FindClass("java/lang/IllegalArgumentException"))
+            env->ThrowNew(illegal, "qinghejian: no such form");
+        return nullptr;
+    }
+    return answer(env, face::toCapitals(text(env, figures), *known), written);
 }
 
 JNIEXPORT jstring JNICALL Java_org_example_qinghejian_Capitals_fromCapitals0(JNIEnv* env, jclass,

@@ -27,16 +27,14 @@ export default function makeApi(core) {
     }
 
     // The answer a call left in the record: its text, or the failure it
-    // throws. A position is given only where it points into text the caller
-    // wrote, not into the digits of a number.
-    function result(written = true) {
+    // throws, with the position where the core gives one.
+    function result() {
         const heap = core.HEAP32;
         const text = core.utf16.read(core.HEAPU16, heap[record] >> 1, heap[record + 2]);
         if (heap[record + 3]) {
-            const position = heap[record + 4];
-            const error = new RangeError(text.replace(/^第\d+个字符：/, written ? '$&' : ''));
-            if (position > 0 && written)
-                error.position = position;
+            const error = new RangeError(text);
+            if (heap[record + 4] > 0)
+                error.position = heap[record + 4];
             throw error;
         }
         return text;
@@ -81,32 +79,34 @@ export default function makeApi(core) {
         return full;
     }
 
-    const forms = { standard: 0, rmb: 1, window: 2 };
+    // The forms by name, numbered as the core numbers them.
+    core._qhjFormNames(record << 2);
+    const formNames = result().split('\n').filter(Boolean);
+    const forms = new Map(formNames.map((name, number) => [name, number]));
 
     // The options object, or the defaults for null and undefined; an
     // unknown key or value is a mistake worth telling.
     function formOf(options) {
         if (options === undefined || options === null)
-            return forms.standard;
+            return forms.get('standard');
         if (typeof options !== 'object' || Array.isArray(options))
             throw new TypeError('qinghejian: options must be an object such as { form: \'standard\' }');
         for (const key of Object.keys(options)) {
             if (key !== 'form')
                 throw new TypeError(`qinghejian: unknown option ${JSON.stringify(key)}; the options are: form`);
         }
-        if (options.form === undefined)
-            return forms.standard;
-        if (!Object.hasOwn(forms, options.form))
-            throw new TypeError(`qinghejian: form must be one of ${Object.keys(forms).join(', ')}`);
-        return forms[options.form];
+        const form = options.form === undefined ? 'standard' : options.form;
+        if (!forms.has(form))
+            throw new TypeError(`qinghejian: form must be one of ${formNames.join(', ')}`);
+        return forms.get(form);
     }
 
     return {
         toCapitals(figures, options) {
             const form = formOf(options);
             const input = figuresText(figures);
-            core._qhjToCapitals(place(input), input.length, form, record << 2);
-            return result(typeof figures === 'string');
+            core._qhjToCapitals(place(input), input.length, form, typeof figures === 'string', record << 2);
+            return result();
         },
         fromCapitals(capitals) {
             const input = text(capitals, 'capitals');

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,13 +44,14 @@ void answer(const std::u16string& text, bool failed, std::size_t position, Answe
 }
 
 // Nothing may be cut unseen: a result short of its input is a failure too,
-// and then says what is wrong rather than what a cut would drop.
-void answer(const face::Outcome& outcome, Answer* out)
+// and then says what is wrong rather than what a cut would drop. A
+// position is given only where the caller wrote the text (`written`).
+void answer(const face::Outcome& outcome, Answer* out, bool written = true)
 {
     if (outcome.exact()) {
         answer(outcome.text, false, 0, out);
     } else {
-        const face::Refusal refused = face::refusal(outcome);
+        const face::Refusal refused = face::refusal(outcome, written);
         answer(refused.reason, true, refused.position, out);
     }
 }
@@ -63,11 +65,27 @@ std::u16string_view view(const char16_t* units, int length)
 
 extern "C" {
 
-// form: 0 the payment rules' form, 1 the same after 人民币, 2 the window's.
-EMSCRIPTEN_KEEPALIVE void qhjToCapitals(const char16_t* figures, int length, int form, Answer* out)
+// The forms' names, in the order of their numbers, one a line.
+EMSCRIPTEN_KEEPALIVE void qhjFormNames(Answer* out)
 {
-    constexpr face::Form kForms[] = {face::Form::kStandard, face::Form::kRenminbi, face::Form::kWindow};
-    answer(face::toCapitals(view(figures, length), kForms[form == 1 || form == 2 ? form : 0]), out);
+    std::u16string names;
+    for (const std::string_view name : face::kFormNames) {
+        names.append(name.begin(), name.end());
+        names += u'\n';
+    }
+    answer(names, false, 0, out);
+}
+
+// form: a form's number, as qhjFormNames orders them; written: whether the
+// caller wrote the figures, rather than the package a number.
+EMSCRIPTEN_KEEPALIVE void qhjToCapitals(const char16_t* figures, int length, int form, int written,
+                                        Answer* out)
+{
+    const std::optional<face::Form> known = face::formNumbered(form);
+    if (!known)
+        answer(u"qinghejian: no such form", true, 0, out);
+    else
+        answer(face::toCapitals(view(figures, length), *known), out, written != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void qhjFromCapitals(const char16_t* capitals, int length, Answer* out)

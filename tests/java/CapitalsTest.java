@@ -241,7 +241,8 @@ class CapitalsTest {
                     c = (char) Integer.parseInt(json.substring(i + 1, i + 5), 16);
                     i += 4;
                 } else {
-                    c = escape == 'n' ? '\n' : escape == 't' ? '\t' : escape;
+                    int at = "bfnrt".indexOf(escape);
+                    c = at >= 0 ? "\b\f\n\r\t".charAt(at) : escape;
                 }
             }
             text.append(c);

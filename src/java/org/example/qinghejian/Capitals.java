@@ -115,11 +115,11 @@ public final class Capitals {
         return chequeDate0(Objects.requireNonNull(date, "date"));
     }
 
-    private static int formCode(Form form) {
-        return Objects.requireNonNull(form, "form").ordinal();
+    private static String formCode(Form form) {
+        return Objects.requireNonNull(form, "form").key;
     }
 
-    private static native String toCapitals0(String figures, int form, boolean written);
+    private static native String toCapitals0(String figures, String form, boolean written);
 
     private static native String fromCapitals0(String capitals);
 

@@ -7,5 +7,8 @@ public enum Form {
     /** The same after 人民币: 人民币壹仟肆佰零玖元伍角整. */
     RMB,
     /** The 青禾笺 window's literal form, every place with its unit: 壹仟肆佰零拾玖圆伍角零分整. */
-    WINDOW
+    WINDOW;
+
+    /** The form's name in the native core: its own name in lower case. */
+    final String key = name().toLowerCase(java.util.Locale.ROOT);
 }
