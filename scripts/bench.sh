@@ -55,6 +55,10 @@ echo "== qinghejian-convert --check --csv, a sheet of $million rows into a table
 } >"$work/sheet.csv"
 time_run "--check --csv" "$million" "$work/sheet.csv" --check --csv --header --figures 金额 --capitals 大写
 
+# Instructions a line, which do not scatter: the figures a change to the
+# hot path is judged by.
+scripts/bench-callgrind.sh build-bench/bin/qinghejian-convert
+
 echo "== qinghejian.exe (Windows, under Wine)"
 scripts/bench-windows.sh
 

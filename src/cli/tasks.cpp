@@ -113,13 +113,8 @@ void CheckTask::item(std::optional<std::u16string_view> text)
         unreadable(kNotText);
         return;
     }
-    // The figures end at the first blank after them. A position in the
-    // capitals counts from their first character, not from the line's.
-    const std::u16string_view line = face::trimmedBlanks(*text);
-    std::size_t gap = 0;
-    while (gap < line.size() && !face::isBlank(line[gap]))
-        ++gap;
-    pair(line.substr(0, gap), face::trimmedBlanks(line.substr(gap)));
+    const face::PairOfLine line = face::pairOfLine(*text);
+    pair(line.figures, line.capitals);
 }
 
 void CheckTask::pair(std::u16string_view figures, std::u16string_view capitals)

@@ -80,14 +80,15 @@ std::u16string_view noticeText(Notice notice)
     return conversion::noticeText(static_cast<conversion::Notice>(notice));
 }
 
-bool isBlank(char16_t c)
-{
-    return conversion::isBlank(c);
-}
-
 std::u16string_view trimmedBlanks(std::u16string_view text)
 {
     return conversion::trimmedBlanks(text);
+}
+
+PairOfLine pairOfLine(std::u16string_view line)
+{
+    const conversion::PairOfLine pair = conversion::pairOfLine(line);
+    return {pair.figures, pair.capitals};
 }
 
 std::u16string positionText(std::size_t position)
@@ -130,8 +131,12 @@ void toCapitals(std::u16string_view figures, Form form, Outcome& outcome)
     }
     standardText(reading.amount, form == Form::kRenminbi ? Prefix::kRenminbi : Prefix::kNone, outcome.text);
     outcome.reason = reading.cut ? Reason::kExtraDecimals : Reason::kNone;
-    outcome.message = reading.cut ? conversion::noticeText(conversion::Notice::kExtraDecimals)
-                                  : std::u16string_view();
+    // Clearing the message rather than assigning it nothing keeps the hot
+    // path free of a call.
+    if (reading.cut)
+        outcome.message = conversion::noticeText(conversion::Notice::kExtraDecimals);
+    else
+        outcome.message.clear();
     outcome.notices[0] = face::Notice::kExtraDecimals;
     outcome.noticeCount = reading.cut ? 1 : 0;
     outcome.position = 0;

@@ -58,11 +58,19 @@ struct Outcome {
     bool exact() const { return reason == Reason::kNone; }
 };
 
-// The blanks that do not count around figures, capitals or a date: space,
-// tab, the full-width and the no-break space; a byte-order mark before
-// them and a line break after them count as blanks too.
-bool isBlank(char16_t c);
+// `text` without the blanks that do not count around figures, capitals or
+// a date: space, tab, the full-width and the no-break space, and the
+// byte-order mark and line breaks that a copied cell or a saved line keeps.
 std::u16string_view trimmedBlanks(std::u16string_view text);
+
+// The figures and the capitals of one line that holds both, blanks between:
+// the figures end at the first blank after them, and a position in the
+// capitals counts from their own first character.
+struct PairOfLine {
+    std::u16string_view figures;
+    std::u16string_view capitals;
+};
+PairOfLine pairOfLine(std::u16string_view line);
 
 // "第K个字符：", where a message points into the text it is about.
 std::u16string positionText(std::size_t position);
