@@ -57,8 +57,7 @@ private:
     void placed(int digit, int at);
     bool integerStarted() const { return m_groupUsed || m_lastGroup != kNoGroup; }
 
-    // Where the amount begins and ends: after 人民币, its colon and 负, and
-    // within the blanks around the text.
+    // Where the amount begins: past 人民币, its colon and 负.
     std::size_t skipPrefix(std::size_t i, std::size_t end);
 
     std::u16string_view m_text;
