@@ -15,6 +15,11 @@ for row in "${table[@]}"; do
     IFS=$'\x1f' read -r name input result notices <<<"${row//$'\t'/$'\x1f'}"
     [[ -z "$name" || "$name" == \#* ]] && continue
     rows=$((rows + 1))
+    # A result to leave standing, so that a failure has one to clear.
+    if [ -z "$result" ]; then
+        set_text1 1
+        click Command1
+    fi
     set_text1 "$input"
     click Command1
     if [ -n "$notices" ]; then
