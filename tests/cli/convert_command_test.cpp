@@ -126,114 +126,18 @@ TEST(ConvertCommandTable, SharedCases)
     }
 }
 
-TEST(ConvertCommandTable, Arguments)
+// What the shared table cannot hold: arguments that are not UTF-8. The
+// texts of the reasons are the conversion's own, tested there.
+TEST(ConvertCommandTable, ArgumentsThatAreNotText)
 {
-    expectTable(
-        {Case{"several", {"0", "100", ".5"}, "", 0, "零圆整\n壹佰零拾零圆整\n伍角整\n", ""},
-         Case{"standard",
-              {"--standard", "1680.32", "100", "0.05"},
-              "",
-              0,
-              "壹仟陆佰捌拾元零叁角贰分\n壹佰元整\n伍分\n",
-              ""},
-         Case{"standard after amounts", {"100", "--standard"}, "", 0, "壹佰元整\n", ""},
-         Case{"empty argument", {""}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-         Case{"lone point", {"."}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-         Case{"not UTF-8", {"1\xFF"}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-         Case{"options before the end",
-              {"--standard", "--", "--standard"},
-              "",
-              1,
-              "\n",
-              "第1行：第2个字符：符号只能写在金额前面，且只能写一次\n"},
-         Case{"negative amounts need no --", {"--standard", "-0.1", "-5"}, "", 0, "负壹角整\n负伍元整\n", ""},
-         Case{"the window form has no negatives", {"-5"}, "", 1, "\n", "第1行：" + kFailure + "\n"},
-         Case{"standard figures as people write them",
-              {"--standard", "￥1,409.50 ", "1009876543210", "1.234"},
-              "",
-              1,
-              "壹仟肆佰零玖元伍角整\n壹万零玖拾捌亿柒仟陆佰伍拾肆万叁仟贰佰壹拾元整\n壹元贰角叁分\n",
-              "第3行：" + kWarning + "\n"},
-         Case{"standard refuses garbled figures",
-              {"--standard", "1.01e3", "12.34,56"},
-              "",
-              1,
-              "\n\n",
-              "第1行：第5个字符：不是小写金额用字\n第2行：第6个字符：千位分隔符应每三位一个\n"},
-         Case{"renminbi first", {"--standard", "--rmb", "100"}, "", 0, "人民币壹佰元整\n", ""}});
-}
-
-TEST(ConvertCommandTable, Options)
-{
-    expectTable(
-        {Case{
-             "version wins over amounts", {"5", "--version", "6"}, "", 0, "青禾笺 " QHJ_VERSION_TEXT "\n", ""},
-         Case{"a dash is standard input, in its turn",
-              {"1", "-", "3"},
-              "2\n",
-              0,
-              "壹圆整\n贰圆整\n叁圆整\n",
-              ""},
-         Case{"no conversion before a usage error",
-              {"1.234", "-x"},
-              "",
-              2,
-              "",
-              "qinghejian-convert：无法识别的选项“-x”\n" + kUsageHint}});
-}
-
-// --read, --check and --date, from arguments and from standard input. The
-// texts of the reasons and findings are the conversion's own, tested there.
-TEST(ConvertCommandTable, ReadCheckAndDate)
-{
-    const std::string kDateFormat = "日期应写成YYYY-MM-DD、YYYY/MM/DD、YYYY年MM月DD日或YYYYMMDD";
     expectTable({
-        Case{"read",
-             {"--read", "壹仟陆佰捌拾元零叁角贰分", "壹佰零拾零圆整", "伍分"},
-             "",
-             0,
-             "1680.32\n100.00\n0.05\n",
-             ""},
+        Case{"not UTF-8", {"1\xFF"}, "", 1, "\n", "第1行：" + kFailure + "\n"},
         Case{"read what cannot be read",
              {"--read", "壹佰伍", "", "\xFF"},
              "",
              1,
              "\n\n\n",
              "第1行：第3个字符：数字后缺少单位\n第2行：没有金额\n第3行：不是UTF-8文字，无法识别\n"},
-        Case{"read lines",
-             {"--read"},
-             "人民币壹万元整\r\n壹元伍毛\n",
-             1,
-             "10000.00\n\n",
-             "第2行：第4个字符：应写“角”，不写“毛”\n"},
-        Case{"check a pair", {"--check", "1680.32", "壹仟陆佰捌拾元叁角贰分"}, "", 0, "一致\n", ""},
-        Case{"check lines",
-             {"--check"},
-             "1409\t壹仟肆佰玖元\n  10.05   壹拾元零伍分  \n1.234\t壹元贰角叁分\n1 壹元贰角\n12a "
-             "壹拾贰元整\n5\n1 壹圆伍\n",
-             1,
-             "一致；金额到元为止时，元后应写整（正）字；数字中间有零时，应写零\n一致\n"
-             "无法识别；小写第5个字符：小数超过两位，支票金额只写到分\n"
-             "不一致；小写为1.00，大写为1."
-             "20\n无法识别；小写第3个字符：不是小写金额用字\n无法识别；缺少大写金额\n"
-             "无法识别；大写第3个字符：数字后缺少单位\n",
-             ""},
-        Case{"check negatives and traditional forms",
-             {"--check"},
-             "-5 负伍元整\n-5 伍元整\n300 叄佰元整\n￥1,409.50 人民币：壹仟肆佰零玖元伍角整\n",
-             1,
-             "一致\n不一致；小写为-5.00，大写为5.00\n一致\n一致\n",
-             ""},
-        Case{"check every line agrees", {"--check"}, "100 壹佰元整\n0.5 伍角\n", 0, "一致\n一致\n", ""},
-        Case{"date",
-             {"--date", "2026-01-15", "2024-2-29", "2023-02-29", "2026/01/15", "2026年1月15日", "20260115",
-              "2026/01-15", "2026年1月15", "2026115"},
-             "",
-             1,
-             "贰零贰陆年零壹月壹拾伍日\n贰零贰肆年零贰月贰拾玖日\n\n贰零贰陆年零壹月壹拾伍日\n"
-             "贰零贰陆年零壹月壹拾伍日\n贰零贰陆年零壹月壹拾伍日\n\n\n\n",
-             "第3行：这个月没有这一天\n第7行：" + kDateFormat + "\n第8行：" + kDateFormat + "\n第9行："
-                 + kDateFormat + "\n"},
     });
 }
 
