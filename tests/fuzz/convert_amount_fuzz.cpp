@@ -83,7 +83,7 @@ void checkReader(const std::u16string& text)
     // Only the characters of amounts, of 人民币 and its colon, of 负, and
     // blanks.
     constexpr std::u16string_view kAmountCharacters =
-        u"零壹贰貳叁叄參肆伍陆陸柒捌玖拾佰仟万萬亿億元圆圓角分整正人民币幣：:负負 \t\u3000";
+        u"零壹贰貳叁叄參肆伍陆陸柒捌玖拾佰仟万萬亿億元圆圓角分整正人民币幣：:负負 \t\u3000\u00A0\uFEFF\r\n";
     if (std::u16string_view(text).find_first_not_of(kAmountCharacters) != std::u16string_view::npos)
         fail("a text with other characters is read", text);
     const Amount& a = reading.amount;
