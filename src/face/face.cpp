@@ -26,28 +26,6 @@ Outcome refused(Reason reason, std::u16string_view message, std::size_t position
     return {{}, reason, std::u16string(message), position};
 }
 
-void windowForm(std::u16string_view figures, Outcome& outcome)
-{
-    const AmountCheck check = checkAmount(figures);
-    outcome.message.clear();
-    outcome.noticeCount = check.noticeCount;
-    for (std::size_t i = 0; i < check.noticeCount; ++i) {
-        if (i > 0)
-            outcome.message += u'\n';
-        outcome.message += conversion::noticeText(check.notices[i]);
-        outcome.notices[i] = static_cast<face::Notice>(check.notices[i]);
-    }
-    if (check.amount)
-        literalText(*check.amount, outcome.text);
-    else
-        outcome.text.clear();
-    // An amount comes with one notice at most: the extra decimals it lost.
-    outcome.reason = check.noticeCount == 0 ? Reason::kNone
-        : check.amount                      ? Reason::kExtraDecimals
-                                            : Reason::kUnreadable;
-    outcome.position = 0;
-}
-
 Outcome written(ChequeDate date)
 {
     if (date.text.empty())
@@ -73,11 +51,6 @@ std::optional<Form> formNumbered(long number)
     if (number < 0 || static_cast<unsigned long>(number) >= kFormNames.size())
         return std::nullopt;
     return static_cast<Form>(number);
-}
-
-std::u16string_view noticeText(Notice notice)
-{
-    return conversion::noticeText(static_cast<conversion::Notice>(notice));
 }
 
 std::u16string_view trimmedBlanks(std::u16string_view text)

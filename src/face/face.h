@@ -96,6 +96,9 @@ Outcome toCapitals(std::u16string_view figures, Form form = Form::kStandard);
 // converts many, one after another.
 void toCapitals(std::u16string_view figures, Form form, Outcome& outcome);
 
+// The window's form alone, as toCapitals gives it for Form::kWindow.
+void windowForm(std::u16string_view figures, Outcome& outcome);
+
 // Capitals to figures with two decimals: 1409.50, -0.10.
 Outcome fromCapitals(std::u16string_view capitals);
 void fromCapitals(std::u16string_view capitals, Outcome& outcome);
