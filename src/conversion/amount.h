@@ -41,7 +41,7 @@ constexpr bool isBlank(char16_t c)
 // mark and line breaks that a copied cell or a saved line keeps.
 constexpr bool isEdgeBlank(char16_t c)
 {
-    return !surelyNoBlank(c) && (isBlank(c) || c == u'\n' || c == u'\r' || c == u'\uFEFF');
+    return isBlank(c) || (!surelyNoBlank(c) && (c == u'\n' || c == u'\r' || c == u'\uFEFF'));
 }
 
 // `text` without the blanks around it.

@@ -15,6 +15,9 @@ namespace qhj::conversion {
 
 enum class Verdict { kAgree, kDisagree, kUnreadable };
 
+// How the line of a verdict that cannot be given starts, before the reason.
+inline constexpr std::u16string_view kUnreadableVerdict = u"无法识别；";
+
 // A requirement of the rules that readable capitals can break.
 enum class Finding : unsigned {
     kCloseAfterFen = 1u << 0,      // 整 or 正 after 分
@@ -62,8 +65,6 @@ PairCheck checkPair(std::u16string_view figures, std::u16string_view capitals);
 //  - 不一致；小写为1409.50，大写为1490.50;
 //  - 无法识别；小写第K个字符：… or 大写第K个字符：…, or 无法识别；缺少大写金额.
 std::u16string verdictLine(const PairCheck& check);
-// How a verdict that cannot be given starts, before the reason.
-inline constexpr std::u16string_view kUnreadableVerdict = u"无法识别；";
 // The same, appended to `line`, for a caller that reuses one buffer.
 void appendVerdict(const PairCheck& check, std::u16string& line);
 

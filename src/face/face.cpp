@@ -14,13 +14,6 @@ namespace {
 
 using namespace qhj::conversion;
 
-// The face's codes are the conversion's, so that each crosses as it is.
-static_assert(static_cast<int>(face::Notice::kMorePoints)
-              == static_cast<int>(conversion::Notice::kMorePoints));
-static_assert(static_cast<int>(face::Notice::kExtraDecimals)
-              == static_cast<int>(conversion::Notice::kExtraDecimals));
-static_assert(static_cast<int>(face::Notice::kFailure) == static_cast<int>(conversion::Notice::kFailure));
-
 Outcome refused(Reason reason, std::u16string_view message, std::size_t position = 0)
 {
     return {{}, reason, std::u16string(message), position};

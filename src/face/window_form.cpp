@@ -9,6 +9,13 @@ namespace qhj::face {
 
 using namespace qhj::conversion;
 
+// The face's codes are the conversion's, so that each crosses as it is.
+static_assert(static_cast<int>(face::Notice::kMorePoints)
+              == static_cast<int>(conversion::Notice::kMorePoints));
+static_assert(static_cast<int>(face::Notice::kExtraDecimals)
+              == static_cast<int>(conversion::Notice::kExtraDecimals));
+static_assert(static_cast<int>(face::Notice::kFailure) == static_cast<int>(conversion::Notice::kFailure));
+
 std::u16string_view noticeText(Notice notice)
 {
     return conversion::noticeText(static_cast<conversion::Notice>(notice));
