@@ -99,13 +99,12 @@ N=$'\n'
 # tests/support/cli_cases.tsv: name, status, arguments (each after a |),
 # then input, output and error with printf's escapes. Read whole first, so
 # that what the loop runs cannot eat its lines.
-mapfile -t table <"$(dirname "$0")/../support/cli_cases.tsv"
+source "$(dirname "$0")/../support/tsv.sh"
+tsv_rows "$(dirname "$0")/../support/cli_cases.tsv"
 rows=0
-for row in "${table[@]}"; do
-    [[ -z "$row" || "$row" == \#* ]] && continue
+for row in "${TSV_ROWS[@]}"; do
     rows=$((rows + 1))
-    # Tabs as a separator that is not a blank, so that empty fields count.
-    IFS=$'\x1f' read -r name want_status args input want_out want_err <<<"${row//$'\t'/$'\x1f'}"
+    tsv_fields "$row" name want_status args input want_out want_err
     argv=()
     [ -n "$args" ] && IFS='|' read -r -a argv <<<"${args#|}"
     [[ "$args" == *"|" ]] && argv+=("")

@@ -7,13 +7,11 @@ start_program || give_up "Form1 opens"
 # Every case of the window's table: its notices answered by their titles,
 # in order, and none after them; then its result, or nothing, copied. A
 # failure after a result must leave no result standing.
-# Read whole first: what the loop runs must not eat the table's lines.
-mapfile -t table <"$QHJ_SOURCE_DIR/tests/support/window_cases.tsv"
+source "$QHJ_SOURCE_DIR/tests/support/tsv.sh"
+tsv_rows "$QHJ_SOURCE_DIR/tests/support/window_cases.tsv"
 rows=0
-for row in "${table[@]}"; do
-    # Tabs as a separator that is not a blank, so that empty fields count.
-    IFS=$'\x1f' read -r name input result notices <<<"${row//$'\t'/$'\x1f'}"
-    [[ -z "$name" || "$name" == \#* ]] && continue
+for row in "${TSV_ROWS[@]}"; do
+    tsv_fields "$row" name input result notices
     rows=$((rows + 1))
     # A result to leave standing, so that a failure has one to clear.
     if [ -z "$result" ]; then
