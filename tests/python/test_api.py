@@ -124,6 +124,11 @@ def test_batches():
         q.to_capitals_many(amounts)
     assert q.to_capitals_many(iter(["1", "2"]), "rmb") == ["人民币壹元整", "人民币贰元整"]
     assert q.to_capitals_many([]) == []
+    # A list an element's __index__ empties under the batch: an error, not a crash.
+    shrinking = []
+    shrinking += [type("Shrinks", (), {"__index__": lambda self: shrinking.clear() or 1})(), "2"]
+    with pytest.raises(RuntimeError):
+        q.to_capitals_many(shrinking)
 
 
 def test_threads_share_the_work_and_agree():

@@ -129,8 +129,8 @@ if texts["输入数字"] and texts["大写数字"]:
     with open(table, encoding="utf-8") as f:
         rows = [line.rstrip("\n").split("\t") for line in f if line.strip() and not line.startswith("#")]
     check(f"the table of window cases holds cases ({len(rows)})", len(rows) > 0)
-    for name, amount, _, notices in rows:
-        if not notices:
+    for name, amount, _, notices, *reach in rows:
+        if not notices or any(reach):
             continue
         entry.queryEditableText().setTextContents(amount)
         press(find(nodes, pyatspi.ROLE_PUSH_BUTTON, "生成大写")[0])

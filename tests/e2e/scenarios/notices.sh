@@ -11,7 +11,8 @@ source "$QHJ_SOURCE_DIR/tests/support/tsv.sh"
 tsv_rows "$QHJ_SOURCE_DIR/tests/support/window_cases.tsv"
 rows=0
 for row in "${TSV_ROWS[@]}"; do
-    tsv_fields "$row" name input result notices
+    tsv_fields "$row" name input result notices reach
+    [ -n "$reach" ] && continue
     rows=$((rows + 1))
     # A result to leave standing, so that a failure has one to clear.
     if [ -z "$result" ]; then
