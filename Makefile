@@ -114,11 +114,14 @@ test-python: deps-test python
 	$(call run_test_project,python,PYTHON)
 
 # The Java library, in build-java/java/: qinghejian-<npm version>.jar with
-# the natives for Linux and for Windows (cross-built in the windows preset),
+# the natives for Linux on x86-64 and ARM64 (by zig, for glibc 2.17 on) and
+# for Windows (cross-built in the windows preset),
 # its -sources and -javadoc jars, and its pom.
 java: deps-release
 	cmake --preset windows
 	cmake --build --preset windows --target qhj_java
+	scripts/build-zig.sh build-java/zig-x86_64 x86_64 qhj_java -DQHJ_JAVA=ON
+	scripts/build-zig.sh build-java/zig-aarch64 aarch64 qhj_java -DQHJ_JAVA=ON
 	cmake --preset java
 	cmake --build --preset java
 

@@ -42,3 +42,20 @@ if(QHJ_HARDENING AND UNIX AND NOT EMSCRIPTEN AND NOT QHJ_SANITIZERS)
     check_pie_supported()
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)
 endif()
+
+# qhj_own_cxx_runtime(<target> <exports map>): a library that loads into
+# another program, Python or a JVM, with its C++ runtime inside and only
+# the symbols the map names going out, so that it needs nothing of the
+# system's C++ and clashes with no other copy of it. On Linux only; other
+# systems' linkers have their own ways, and the sdist may be built there.
+function(qhj_own_cxx_runtime target map)
+    if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        return()
+    endif()
+    target_link_options(${target} PRIVATE -Wl,--version-script=${map})
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${map})
+    # zig's clang puts its libc++ inside by itself.
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        target_link_options(${target} PRIVATE -static-libstdc++ -static-libgcc)
+    endif()
+endfunction()

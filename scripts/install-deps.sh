@@ -143,6 +143,10 @@ if [ ${#missing[@]} -gt 0 ]; then
         exit 2
     fi
 fi
+# zig's toolchain and auditwheel, from PyPI, for the packages' natives.
+if [ "${1:-}" != run ] && [ "${1:-}" != web ]; then
+    scripts/install-pypi-tools.sh
+fi
 [ "$optional" = yes ] || exit 0
 
 # What only some tests need, after it: 32-bit Wine, for the 32-bit programs.

@@ -1,7 +1,9 @@
 """The extension module qinghejian._core, built by CMake from the same
 sources and CMakeLists as every other program of the project, then tagged
-as the stable ABI (one wheel for CPython 3.9 and later) and as the oldest
-glibc it really needs, which its symbol versions say."""
+as the stable ABI (one wheel for CPython 3.9 and later), as the machine it
+is built for and as the oldest glibc it really needs, which its symbol
+versions say. QHJ_PREBUILT_CORE names a module built already, as the glibc
+2.17 ones of scripts/pack-python.sh are, to be packed instead."""
 import os
 import re
 import shutil
@@ -15,27 +17,40 @@ from wheel.bdist_wheel import bdist_wheel
 HERE = os.path.dirname(os.path.abspath(__file__))
 # Next to this file in the package's source tree; two folders up in a checkout.
 SOURCE = HERE if os.path.exists(os.path.join(HERE, "CMakeLists.txt")) else os.path.dirname(os.path.dirname(HERE))
-glibc = []
+built = []  # (glibc, machine) of the module packed
+# ELF's e_machine, as a wheel's tag names the machine.
+MACHINES = {0x3E: "x86_64", 0xB7: "aarch64"}
 
 
 def needed_glibc(library):
     """The newest GLIBC_x.y among the symbol versions the library asks for."""
     dump = subprocess.run(["objdump", "-T", library], check=True, capture_output=True, text=True).stdout
     versions = {tuple(map(int, found)) for found in re.findall(r"\bGLIBC_(\d+)\.(\d+)", dump)}
-    return max(versions, default=(2, 17))
+    # No manylinux older than manylinux2014 is made.
+    return max(versions | {(2, 17)})
+
+
+def machine(library):
+    with open(library, "rb") as f:
+        header = f.read(20)
+    return MACHINES.get(int.from_bytes(header[18:20], "little"))
 
 
 class CMakeBuild(build_ext):
     def build_extension(self, ext):
-        build = os.path.abspath(os.path.join(self.build_temp, "cmake"))
-        subprocess.run(["cmake", "-S", SOURCE, "-B", build, "-DCMAKE_BUILD_TYPE=Release", "-DQHJ_PYTHON=ON",
-                        "-DQHJ_BUILD_QT=OFF", "-DBUILD_TESTING=OFF", "-DPython3_EXECUTABLE=" + sys.executable],
-                       check=True)
-        subprocess.run(["cmake", "--build", build, "--target", "qhj_python"], check=True)
+        module = os.environ.get("QHJ_PREBUILT_CORE")
+        if not module:
+            build = os.path.abspath(os.path.join(self.build_temp, "cmake"))
+            subprocess.run(["cmake", "-S", SOURCE, "-B", build, "-DCMAKE_BUILD_TYPE=Release", "-DQHJ_PYTHON=ON",
+                            "-DQHJ_BUILD_QT=OFF", "-DBUILD_TESTING=OFF",
+                            "-DPython3_EXECUTABLE=" + sys.executable], check=True)
+            subprocess.run(["cmake", "--build", build, "--target", "qhj_python"], check=True)
+            module = os.path.join(build, "python", "_core.abi3.so")
         target = self.get_ext_fullpath(ext.name)
         os.makedirs(os.path.dirname(target), exist_ok=True)
-        shutil.copyfile(os.path.join(build, "python", "_core.abi3.so"), target)
-        glibc.append(needed_glibc(target))
+        shutil.copyfile(module, target)
+        if sys.platform.startswith("linux"):
+            built.append((needed_glibc(target), machine(target)))
 
 
 class Wheel(bdist_wheel):
@@ -45,8 +60,11 @@ class Wheel(bdist_wheel):
 
     def get_tag(self):
         python, abi, platform = super().get_tag()
-        if platform.startswith("linux_") and glibc:
-            platform = "manylinux_%d_%d_%s" % (glibc[0] + (platform[len("linux_"):],))
+        if platform.startswith("linux_") and built and built[0][1]:
+            (major, minor), arch = built[0]
+            platform = "manylinux_%d_%d_%s" % (major, minor, arch)
+            if (major, minor) == (2, 17):
+                platform += ".manylinux2014_" + arch
         return python, abi, platform
 
 

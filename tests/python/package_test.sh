@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Python package as its users get it, from QHJ_PYTHON_DIST:
 #
-#   package_test.sh wheel       what the wheel holds, and which Pythons take it
+#   package_test.sh wheel       what the wheels hold, what auditwheel makes of
+#                               them, and which Pythons take this machine's
 #   package_test.sh sdist       the sdist built and installed by pip, offline
 #   package_test.sh debian      the wheel installed for Debian's Python, and
 #                               the cases of tests/python run against it
@@ -10,7 +11,8 @@
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
-wheel=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.whl)
+# This machine's wheel, of the x86-64 and ARM64 ones.
+wheel=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*_"$(uname -m)".whl)
 sdist=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.tar.gz)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -40,14 +42,24 @@ sys.exit(pytest.main(["-q", "-p", "no:cacheprovider", "-p", "no:warnings", sys.a
 
 case $1 in
 wheel)
-    tag=$(basename "$wheel" .whl | cut -d- -f3-)
-    mkdir "$work/wheel" && (cd "$work/wheel" && python3 -m zipfile -e "$wheel" .)
-    core=$work/wheel/qinghejian/_core.abi3.so
-    check "the module is built for the stable ABI" test -f "$core"
-    glibc=$(newest_glibc "$core")
-    check_eq "the tag: CPython 3.9 on, stable ABI, the glibc the module needs" "$tag" "cp39-abi3-manylinux_${glibc/./_}_x86_64"
-    check_own_cxx_runtime "$core"
-    check "it carries its types" test -f "$work/wheel/qinghejian/py.typed" -a -f "$work/wheel/qinghejian/__init__.pyi"
+    wheels=("$QHJ_PYTHON_DIST"/qinghejian-*.whl)
+    check_eq "a wheel for each machine" "${#wheels[@]}" 2
+    for each in "${wheels[@]}"; do
+        arch=${each##*manylinux2014_}
+        arch=${arch%.whl}
+        tag=$(basename "$each" .whl | cut -d- -f3-)
+        check_eq "$arch: the tag: CPython 3.9 on, stable ABI, manylinux2014" "$tag" \
+            "cp39-abi3-manylinux_2_17_$arch.manylinux2014_$arch"
+        mkdir "$work/$arch" && (cd "$work/$arch" && python3 -m zipfile -e "$each" .)
+        core=$work/$arch/qinghejian/_core.abi3.so
+        check "$arch: the module is built for the stable ABI" test -f "$core"
+        check_glibc_at_most "$core" 2.17
+        check_own_cxx_runtime "$core"
+        check "$arch: auditwheel names manylinux_2_17_$arch" grep -q "\"manylinux_2_17_$arch\"" \
+            <("$QHJ_SOURCE_DIR/build-tools/pypi/bin/auditwheel" show "$each")
+        check "$arch: it carries its types" test -f "$work/$arch/qinghejian/py.typed" \
+            -a -f "$work/$arch/qinghejian/__init__.pyi"
+    done
     install_into /usr/bin/python3 "$wheel" || give_up "the wheel installs for Debian's Python"
     show=$("$work/venv/bin/python" -m pip show qinghejian)
     check_eq "pip show reads its name, version and licence" \

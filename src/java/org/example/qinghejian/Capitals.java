@@ -6,6 +6,7 @@ import java.math.BigDecimal;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.time.LocalDate;
+import java.util.Arrays;
 import java.util.Locale;
 import java.util.Objects;
 
@@ -129,6 +130,29 @@ public final class Capitals {
 
     private static native String chequeDateOf0(int year, int month, int day);
 
+    // The platform as the jar's folders name it: the system, then the
+    // machine, as Java names them on each.
+    private static String platform() {
+        String os = System.getProperty("os.name", "").toLowerCase(Locale.ROOT);
+        String arch = System.getProperty("os.arch", "").toLowerCase(Locale.ROOT);
+        String system = os.startsWith("windows") ? "windows" : os.startsWith("linux") ? "linux" : os;
+        String machine = arch.equals("amd64") || arch.equals("x86_64") ? "x86_64"
+                : arch.equals("aarch64") || arch.equals("arm64") ? "aarch64" : arch;
+        String platform = system + "-" + machine;
+        // The natives the jar carries, by the platform each is for; a local,
+        // as the class's static fields are not yet set when this runs.
+        String[] carried = {"linux-x86_64", "linux-aarch64", "windows-x86_64"};
+        if (!Arrays.asList(carried).contains(platform)) {
+            throw new UnsatisfiedLinkError("qinghejian has no native library for " + os + " on " + arch
+                    + "; the jar carries " + String.join(", ", carried));
+        }
+        return platform;
+    }
+
+    private static String nativeFile() {
+        return platform().startsWith("windows") ? "qinghejian.dll" : "libqinghejian.so";
+    }
+
     // Once for each class loader, as the class initialises: the JVM runs that
     // once however many threads arrive at once. Each loader gets a file of its
     // own, as a JVM lets only one loader hold a native library file.
@@ -139,29 +163,26 @@ public final class Capitals {
         } catch (UnsatisfiedLinkError notInstalled) {
             // then the jar's own
         }
-        boolean windows = System.getProperty("os.name", "").toLowerCase(Locale.ROOT).startsWith("windows");
-        String arch = System.getProperty("os.arch", "");
-        String file = windows ? "qinghejian.dll" : "libqinghejian.so";
-        String resource = "native/" + (windows ? "windows" : "linux") + "-x86_64/" + file;
-        if (!arch.equals("amd64") && !arch.equals("x86_64")) {
-            throw new UnsatisfiedLinkError("qinghejian has no native library for " + arch);
-        }
+        String resource = "native/" + platform() + "/" + nativeFile();
         try (InputStream in = Capitals.class.getResourceAsStream(resource)) {
             if (in == null) {
                 throw new UnsatisfiedLinkError("the jar holds no " + resource);
             }
             // A folder only its owner can enter, fresh for each load.
             Path folder = Files.createTempDirectory("qinghejian-");
-            Path library = folder.resolve(file);
-            Files.copy(in, library);
-            System.load(library.toString());
-            // Once loaded, the file is no longer needed where the system lets it go.
+            Path library = folder.resolve(nativeFile());
             try {
-                Files.delete(library);
-                Files.delete(folder);
-            } catch (IOException stillOpen) {
-                library.toFile().deleteOnExit();
-                folder.toFile().deleteOnExit();
+                Files.copy(in, library);
+                System.load(library.toString());
+            } finally {
+                // Loaded or not, the file is no longer needed where the system lets it go.
+                try {
+                    Files.deleteIfExists(library);
+                    Files.delete(folder);
+                } catch (IOException stillOpen) {
+                    library.toFile().deleteOnExit();
+                    folder.toFile().deleteOnExit();
+                }
             }
         } catch (IOException e) {
             UnsatisfiedLinkError error = new UnsatisfiedLinkError("cannot unpack " + resource + ": " + e);
