@@ -9,7 +9,7 @@
 #   qinghejian-<version>-web.zip          the page, to put on any static
 #                                         server or open from its folder
 #   qinghejian-<npm version>.tgz          the npm package
-#   qinghejian-<npm version>-cp39-abi3-manylinux_<glibc>_x86_64.whl
+#   qinghejian-<npm version>-cp39-abi3-manylinux_2_17_<machine>.manylinux2014_<machine>.whl, x86_64 and aarch64
 #   qinghejian-<npm version>.tar.gz       the Python package, and its sdist
 #   qinghejian-<npm version>.jar, -sources.jar, -javadoc.jar, .pom
 #                                         the Java library, for a Maven
