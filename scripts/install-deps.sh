@@ -59,6 +59,9 @@ test_packages=(
     # the Python package's tests, and the property they try; the Java
     # library's, by JUnit 5
     python3-pytest python3-hypothesis junit5
+    # an ARM64 Debian userland, and qemu to run the packages' ARM64 natives
+    # in it
+    debootstrap qemu-user-static
 )
 
 web_packages=(

@@ -7,9 +7,12 @@
 #                            loaders, and from java.library.path
 #   jar_test.sh JDK          the cases of tests/java run by JUnit 5 under the
 #                            JDK in that folder
+#   jar_test.sh arm64        the same under Debian's ARM64 JVM, run by qemu,
+#                            which loads the jar's ARM64 native
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
+source "$QHJ_SOURCE_DIR/tests/support/arm64.sh"
 jar=$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.jar
 here=$QHJ_SOURCE_DIR/tests/java
 junit=/usr/share/java/junit-platform-console-standalone.jar
@@ -83,7 +86,12 @@ loading)
         "mapped $work/installed/libqinghejian.so"
     ;;
 *)
-    java=$1/bin/java
+    if [ "$1" = arm64 ]; then
+        arm64_userland
+        java=(arm64 "$ARM64_ROOT/usr/lib/jvm/java-17-openjdk-arm64/bin/java")
+    else
+        java=("$1/bin/java")
+    fi
     python3 - "$QHJ_CASES" >"$work/cases" <<'PY'
 import json, sys
 for section, rows in json.load(open(sys.argv[1], encoding="utf-8")).items():
@@ -94,8 +102,9 @@ PY
     compile "$here/CapitalsTest.java"
     # The heap fixed and touched from the start, so that what the process
     # grows by is what the native part keeps.
-    check "the cases pass under $("$java" -version 2>&1 | head -n 1)" env QHJ_CASES="$work/cases" \
-        "$java" -Xms256m -Xmx256m -XX:+AlwaysPreTouch -jar "$junit" --disable-banner --details=summary --fail-if-no-tests \
+    export QHJ_CASES=$work/cases
+    check "the cases pass under $("${java[@]}" -version 2>&1 | head -n 1), $("${java[@]}" -XshowSettings:properties -version 2>&1 | sed -n 's/^ *os.arch = //p')" \
+        "${java[@]}" -Xms256m -Xmx256m -XX:+AlwaysPreTouch -jar "$junit" --disable-banner --details=summary --fail-if-no-tests \
         --class-path "$jar:$work/classes" --select-class CapitalsTest
     ;;
 esac

@@ -8,9 +8,12 @@
 #                               the cases of tests/python run against it
 #   package_test.sh 3.N         the same for pyenv's CPython 3.N; exits 77,
 #                               saying so, where the machine has none
+#   package_test.sh arm64       the ARM64 wheel, in a virtual environment of
+#                               Debian's ARM64 Python under qemu, and the cases
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
+source "$QHJ_SOURCE_DIR/tests/support/arm64.sh"
 # This machine's wheel, of the x86-64 and ARM64 ones.
 wheel=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*_"$(uname -m)".whl)
 sdist=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.tar.gz)
@@ -85,6 +88,14 @@ sdist)
     [ $status -eq 0 ] || sed 's/^/  | /' "$work/log"
     check_eq "... and converts" "$("$work/venv/bin/python" -c 'import qinghejian; print(qinghejian.to_capitals("1409.50"))')" \
         "壹仟肆佰零玖元伍角整"
+    ;;
+arm64)
+    arm64_userland
+    arm64 "$ARM64_ROOT/usr/bin/python3" -m venv --without-pip --system-site-packages "$work/venv" &&
+        arm64 "$work/venv/bin/python" -m pip install -q --no-index --no-deps "$QHJ_PYTHON_DIST"/qinghejian-*_aarch64.whl ||
+        give_up "the ARM64 wheel installs for Debian's ARM64 Python"
+    check "the cases pass on ARM64, under $(arm64 "$work/venv/bin/python" -V)" arm64 "$work/venv/bin/python" -m pytest \
+        -q -p no:cacheprovider -p no:warnings "$QHJ_SOURCE_DIR/tests/python/test_api.py"
     ;;
 *)
     if [ "$1" = debian ]; then
