@@ -38,3 +38,7 @@ set(CMAKE_AR ${wrappers}/ar CACHE FILEPATH "")
 set(CMAKE_RANLIB ${wrappers}/ranlib CACHE FILEPATH "")
 # Only the target's own files: nothing of the build machine's glibc.
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+# zig compiles its libc++ and libunwind once into its cache, with debug
+# information that names where zig and that first build lay; without it,
+# the same sources make the same bytes wherever they are checked out.
+string(APPEND CMAKE_MODULE_LINKER_FLAGS_INIT " -Wl,--strip-debug")

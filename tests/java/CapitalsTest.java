@@ -101,6 +101,8 @@ class CapitalsTest {
         assertEquals("玖仟零柒万壹仟玖佰玖拾贰亿伍仟肆佰柒拾肆万零玖佰玖拾叁元整", Capitals.toCapitals(9007199254740993L));
         assertEquals("负壹角整", Capitals.toCapitals(new BigDecimal("-0.10")));
         assertEquals("人民币壹仟贰佰元整", Capitals.toCapitals(new BigDecimal("1.2E+3"), Form.RMB));
+        assertEquals("壹仟肆佰零玖元伍角整", Capitals.toCapitals(new BigDecimal("1409.500000000000000000")));
+        assertThrows(AmountFormatException.class, () -> Capitals.toCapitals(new BigDecimal("1409.505000")));
         AmountFormatException e = assertThrows(AmountFormatException.class, () -> Capitals.toCapitals(Long.MIN_VALUE));
         assertEquals(Arrays.asList("整数超过十六位", -1), Arrays.asList(e.getMessage(), e.getPosition()));
         assertEquals("贰零贰肆年零贰月贰拾玖日", Capitals.chequeDate(LocalDate.of(2024, 2, 29)));

@@ -38,8 +38,20 @@ def _figures(amount):
         # it is, and is refused, rather than rounded to 0.30.
         amount = decimal.Decimal(float.__repr__(amount))
     if isinstance(amount, decimal.Decimal):
-        return format(amount, "f")
+        return format(_cents(amount), "f")
     raise TypeError("amount must be a str, int, float or Decimal, not %s" % type(amount).__name__)
+
+
+def _cents(amount):
+    """A Decimal with zeros past 分, as a database or Spark hands over its
+    column's scale (1409.500000), at two places: it is the same amount.
+    Only a digit other than zero past 分 stays, to be refused."""
+    sign, digits, exponent = amount.as_tuple()
+    if not isinstance(exponent, int) or exponent >= -2:
+        return amount
+    extra = -2 - exponent
+    kept, past = digits[:max(len(digits) - extra, 0)], digits[max(len(digits) - extra, 0):]
+    return decimal.Decimal((sign, kept or (0,), -2)) if not any(past) else amount
 
 
 _core._setup(_figures, decimal.Decimal)

@@ -62,10 +62,17 @@ public final class Capitals {
     /**
      * The amount in capitals, as {@link BigDecimal#toPlainString()} writes it.
      *
-     * @throws AmountFormatException when it has more than sixteen integer digits, or decimals past 分
+     * @throws AmountFormatException when it has more than sixteen integer digits, or a digit other than zero
+     *     past 分; zeros past 分, as a database's column scale gives them, are the same amount
      */
     public static String toCapitals(BigDecimal amount, Form form) {
-        return toCapitals0(Objects.requireNonNull(amount, "amount").toPlainString(), formCode(form), false);
+        BigDecimal value = Objects.requireNonNull(amount, "amount");
+        // A database or Spark hands over its column's scale: 1409.500000 is
+        // 1409.50. Only a digit other than zero past 分 stays, to be refused.
+        if (value.scale() > 2 && value.stripTrailingZeros().scale() <= 2) {
+            value = value.setScale(2);
+        }
+        return toCapitals0(value.toPlainString(), formCode(form), false);
     }
 
     /** {@link #toCapitals(long, Form)} in the standard form. */
