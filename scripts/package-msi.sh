@@ -56,7 +56,11 @@ printf '\r\n\r\n936\t_ForceCodepage\r\n' >"$stage/_ForceCodepage.idt"
 mkdir -p "$out"
 msi=$(realpath "$out")/qinghejian-$version-$arch.msi
 rm -f "$msi"
-at_release_time() { TZ=UTC LC_ALL=C.UTF-8 WINDOWS_LANGUAGE=zh_CN faketime "@$SOURCE_DATE_EPOCH" "$@"; }
+# The clock stands still at that time: started there and left to run, it
+# moved on by a second now and then on a busy machine, and so did the
+# stamp.
+release_time=$(TZ=UTC date -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
+at_release_time() { TZ=UTC LC_ALL=C.UTF-8 WINDOWS_LANGUAGE=zh_CN faketime -f "$release_time" "$@"; }
 # wixl's notes on what it does not implement are no news.
 (cd "$stage" && at_release_time wixl --arch "$arch" -o "$msi" qinghejian.wxs 2>&1 | { grep -v 'unimplemented' >&2 || true; })
 [ -f "$msi" ] || { echo "wixl made no installer" >&2; exit 1; }
