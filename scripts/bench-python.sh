@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/bench_inputs.sh
 /usr/bin/python3 -m venv "$work/venv"
-"$work/venv/bin/python" -m pip install -q --no-index build-python/dist/qinghejian-*.whl
+"$work/venv/bin/python" -m pip install -q --no-index build-python/dist/qinghejian-*_"$(uname -m)".whl
 echo "== the Python package in $(/usr/bin/python3 -V), $n amounts"
 "$work/venv/bin/python" - "$work" "$(native_ns --standard <"$work/amounts")" "$(native_ns --read <"$work/capitals")" \
     "$(native_ns --check <"$work/pairs")" <<'PY'
