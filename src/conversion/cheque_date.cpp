@@ -94,10 +94,28 @@ struct Date {
     int day = -1;
 };
 
-// YYYYMMDD, or the year, month and day with "-", "/" or 年月日 between.
-std::optional<Date> readDate(std::u16string_view text)
+// Full-width digits, "－" and "／", as a Chinese input method types them,
+// as their ASCII forms; the rest as it is.
+std::u16string halfWidth(std::u16string_view text)
 {
-    text = trimmedBlanks(text);
+    std::u16string plain(text);
+    for (char16_t& c : plain) {
+        if (c >= u'０' && c <= u'９')
+            c = static_cast<char16_t>(u'0' + (c - u'０'));
+        else if (c == u'－')
+            c = u'-';
+        else if (c == u'／')
+            c = u'/';
+    }
+    return plain;
+}
+
+// YYYYMMDD, or the year, month and day with "-", "/" or 年月日 between,
+// in ASCII or full-width.
+std::optional<Date> readDate(std::u16string_view typed)
+{
+    const std::u16string plain = halfWidth(trimmedBlanks(typed));
+    std::u16string_view text = plain;
     Date date;
     if (text.size() == 8 && std::all_of(text.begin(), text.end(), isAsciiDigit)) {
         std::u16string_view year = text.substr(0, 4), month = text.substr(4, 2), day = text.substr(6);
