@@ -130,8 +130,9 @@ FiguresReading Parser::read()
                 decimals[n] = value;
             } else if (m_extra == ExtraDecimals::kRefuse) {
                 return fail(i, kThirdDecimal);
-            } else {
+            } else if (!m_result.cut) {
                 m_result.cut = true;
+                m_result.position = i + 1;
             }
         }
     }

@@ -26,7 +26,8 @@ struct FiguresReading {
     Amount amount;
     bool cut = false; // decimals after 分 were dropped
     // Of unreadable figures: the 1-based position of the character at fault
-    // (one past the end when something is missing) and why.
+    // (one past the end when something is missing) and why. Of cut ones:
+    // the position of the first decimal cut.
     std::size_t position = 0;
     std::u16string_view reason;
 };

@@ -70,11 +70,13 @@ std::u16string describe(const Outcome& outcome)
 
 Refusal refusal(const Outcome& outcome, bool written)
 {
-    if (outcome.reason == Reason::kExtraDecimals)
-        return {std::u16string(kThirdDecimal)};
-    if (!written)
-        return {outcome.message};
-    return {describe(outcome), outcome.position};
+    Refusal refused;
+    refused.reason = outcome.reason == Reason::kExtraDecimals ? std::u16string(kThirdDecimal)
+                                                              : outcome.message;
+    if (written)
+        refused.position = outcome.reason == Reason::kExtraDecimals ? outcome.cutFrom : outcome.position;
+    refused.message = refused.position > 0 ? positionText(refused.position) + refused.reason : refused.reason;
+    return refused;
 }
 
 Outcome toCapitals(std::u16string_view figures, Form form)
@@ -106,6 +108,7 @@ void toCapitals(std::u16string_view figures, Form form, Outcome& outcome)
     outcome.notices[0] = face::Notice::kExtraDecimals;
     outcome.noticeCount = reading.cut ? 1 : 0;
     outcome.position = 0;
+    outcome.cutFrom = reading.cut ? reading.position : 0;
 }
 
 Outcome fromCapitals(std::u16string_view capitals)

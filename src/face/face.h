@@ -52,6 +52,8 @@ struct Outcome {
                                      // notice; empty for kNone
     std::size_t position = 0;        // 1-based, where the message points into
                                      // the input; 0 where it points nowhere
+    std::size_t cutFrom = 0;         // of kExtraDecimals: where the first
+                                     // decimal cut stands, 1-based
     std::array<Notice, 2> notices{}; // the notices the message is made of,
     std::size_t noticeCount = 0;     // for the window's form
 
@@ -79,10 +81,12 @@ std::u16string positionText(std::size_t position);
 std::u16string describe(const Outcome& outcome);
 
 // What a package that refuses rather than cuts says of an outcome that is
-// not exact: for decimals past 分, what is wrong with them; otherwise the
-// message, with "第K个字符：" and the position only where the caller wrote
+// not exact. The reason alone: for decimals past 分, what is wrong with
+// them; otherwise the message. The position only where the caller wrote
 // the input (`written`), not where a package wrote a number out as text.
+// And the two together, "第K个字符：" in front of the reason.
 struct Refusal {
+    std::u16string message;
     std::u16string reason;
     std::size_t position = 0; // 1-based; 0 where it points nowhere
 };

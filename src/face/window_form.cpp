@@ -41,6 +41,7 @@ void windowForm(std::u16string_view figures, Outcome& outcome)
         : check.amount                      ? Reason::kExtraDecimals
                                             : Reason::kUnreadable;
     outcome.position = 0;
+    outcome.cutFrom = 0;
 }
 
 } // namespace qhj::face

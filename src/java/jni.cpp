@@ -43,7 +43,7 @@ jstring answer(JNIEnv* env, const face::Outcome& outcome, bool written = true)
         return string(env, outcome.text);
     const face::Refusal refused = face::refusal(outcome, written);
     const jint position = refused.position > 0 ? static_cast<jint>(refused.position) : -1;
-    if (jstring message = string(env, refused.reason)) {
+    if (jstring message = string(env, refused.message)) {
         if (auto* error =
                 static_cast<jthrowable>(env->NewObject(g_amountError, g_amountErrorNew, message, position)))
             env->Throw(error);

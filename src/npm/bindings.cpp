@@ -52,7 +52,7 @@ void answer(const face::Outcome& outcome, Answer* out, bool written = true)
         answer(outcome.text, false, 0, out);
     } else {
         const face::Refusal refused = face::refusal(outcome, written);
-        answer(refused.reason, true, refused.position, out);
+        answer(refused.message, true, refused.position, out);
     }
 }
 
