@@ -18,32 +18,37 @@ public:
     static constexpr std::size_t kSize = 4096;
 
     // The texts of list[first, first + size), one after another. With
-    // `coerce`, None, a missing value, is an amount that cannot be written.
+    // `coerce`, a missing value is an amount that cannot be written;
+    // otherwise it raises, as a refused amount does.
     bool take(PyObject* list, std::size_t first, std::size_t size, bool coerce)
     {
         m_text.clear();
         m_ends.clear();
-        m_written.clear();
+        m_kinds.clear();
         for (std::size_t i = first; i < first + size; ++i) {
-            // Held while a number is written out, whose code could change
-            // the list.
-            // The code that writes a number out may also have shortened the
+            // The code that writes a number out may have shortened the
             // list: then there is no item here, and the batch ends.
             PyObject* amount = PyList_GetItem(list, static_cast<Py_ssize_t>(i));
             if (!amount) {
                 PyErr_SetString(PyExc_RuntimeError, "the list of amounts changed during to_capitals_many");
                 return false;
             }
+            // Held while a number is written out, whose code could change
+            // the list.
             Py_INCREF(amount);
             bool written = false;
-            m_one.clear();
-            const bool ok = (coerce && amount == Py_None) || figuresOf(amount, m_one, written);
+            const Figures figures = figuresOf(amount, m_text, written);
             Py_DECREF(amount);
-            if (!ok)
+            if (figures == Figures::kFailed)
                 return false;
-            m_text += m_one;
+            if (figures == Figures::kMissing && !coerce) {
+                raiseAt(missingError(), i);
+                return false;
+            }
             m_ends.push_back(m_text.size());
-            m_written.push_back(written);
+            m_kinds.push_back(figures == Figures::kMissing ? Kind::kMissing
+                                  : written                ? Kind::kWritten
+                                                           : Kind::kNumber);
         }
         return true;
     }
@@ -58,6 +63,10 @@ public:
         PyThreadState* state = PyEval_SaveThread();
         for (std::size_t i = 0; i < m_ends.size(); ++i) {
             const std::size_t start = i == 0 ? 0 : m_ends[i - 1];
+            if (m_kinds[i] == Kind::kMissing) {
+                m_capitalEnds.push_back(kRefused);
+                continue;
+            }
             face::toCapitals(std::u16string_view(m_text).substr(start, m_ends[i] - start), form, m_outcome);
             if (!m_outcome.exact() && !coerce)
                 break;
@@ -67,12 +76,8 @@ public:
         }
         PyEval_RestoreThread(state);
         if (m_capitalEnds.size() < m_ends.size()) {
-            if (PyObject* error = amountError(m_outcome, m_written[m_capitalEnds.size()])) {
-                PyObject* index = PyLong_FromSize_t(first + m_capitalEnds.size());
-                PyObject_SetAttrString(error, "index", index);
-                Py_XDECREF(index);
-                raise(error);
-            }
+            const std::size_t at = m_capitalEnds.size();
+            raiseAt(amountError(m_outcome, m_kinds[at] == Kind::kWritten), first + at);
             return false;
         }
         std::size_t start = 0;
@@ -93,11 +98,27 @@ public:
     }
 
 private:
+    enum class Kind : unsigned char { kWritten, kNumber, kMissing };
     static constexpr std::size_t kRefused = static_cast<std::size_t>(-1);
-    std::u16string m_one;
+
+    // The error, raised, with .index naming the amount in the whole.
+    static void raiseAt(PyObject* error, std::size_t index)
+    {
+        if (!error)
+            return;
+        PyObject* place = PyLong_FromSize_t(index);
+        if (!place || PyObject_SetAttrString(error, "index", place) < 0) {
+            Py_XDECREF(place);
+            Py_DECREF(error);
+            return;
+        }
+        Py_DECREF(place);
+        raise(error);
+    }
+
     std::u16string m_text; // the amounts, one after another
     std::vector<std::size_t> m_ends;
-    std::vector<bool> m_written;
+    std::vector<Kind> m_kinds;
     std::u16string m_capitals;              // their capitals, one after another
     std::vector<std::size_t> m_capitalEnds; // kRefused for None
     face::Outcome m_outcome;

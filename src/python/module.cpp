@@ -22,8 +22,15 @@ PyObject* toCapitals(PyObject*, PyObject* args, PyObject* keywords)
     thread_local std::u16string input;
     thread_local face::Outcome outcome;
     bool written;
-    if (!formOf(name, form) || !figuresOf(amount, input, written))
+    if (!formOf(name, form))
         return nullptr;
+    input.clear();
+    const Figures figures = figuresOf(amount, input, written);
+    if (figures != Figures::kText) {
+        if (figures == Figures::kMissing)
+            raise(missingError());
+        return nullptr;
+    }
     face::toCapitals(input, form, outcome);
     return answer(outcome, written);
 }
@@ -82,12 +89,7 @@ PyMethodDef kMethods[] = {
      "Raises AmountError when the amount cannot be written whole, for instance with decimals\n"
      "past 分, and TypeError for another type."},
     {"to_capitals_many", reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(toCapitalsMany)),
-     METH_VARARGS | METH_KEYWORDS,
-     "to_capitals_many(amounts, form='standard', errors='raise')\n--\n\n"
-     "to_capitals for every amount of an iterable (a list, a pandas Series, a numpy array of\n"
-     "objects), as a list, converted in C++ with the interpreter released, so that threads can\n"
-     "share the work. errors='raise' raises the first AmountError, with its .index;\n"
-     "errors='coerce' gives None for each amount that cannot be written, and for None."},
+     METH_VARARGS | METH_KEYWORDS, nullptr},
     {"from_capitals", fromCapitals, METH_O,
      "from_capitals(text)\n--\n\n"
      "The amount that capitals say, as a Decimal with two places. The window's form,\n"
@@ -98,6 +100,7 @@ PyMethodDef kMethods[] = {
      "whose str() is the line qinghejian-convert --check prints, true when the two agree and\n"
      "the capitals break no payment rule. Blanks around either do not count."},
     {"cheque_date", chequeDate, METH_O, nullptr},
+    {"_verdict", verdictOf, METH_VARARGS, nullptr},
     {"cheque_date_of", chequeDateOf, METH_VARARGS, nullptr},
     {"_setup", setup, METH_VARARGS, nullptr},
     {nullptr, nullptr, 0, nullptr},
@@ -126,17 +129,33 @@ PyMODINIT_FUNC PyInit__core()
     PyObject* module = PyModule_Create(&kModule);
     if (!module)
         return nullptr;
-    g_amountError = PyErr_NewExceptionWithDoc(
-        "qinghejian.AmountError",
-        "An amount, capitals or a date that cannot be read, or written without cutting\n"
-        "something. str() is the reason, as qinghejian-convert gives it; .position is where it\n"
-        "points into the text given (1-based), or None.",
+    PyObject* error = PyErr_NewExceptionWithDoc(
+        "qinghejian.Error",
+        "What the package refuses to read or to write: an AmountError or a DateError. str() is\n"
+        "the reason, after \"第K个字符：\" where it points into the text given; .reason is the\n"
+        "reason alone, as qinghejian-convert gives it, and .position where it points\n"
+        "(1-based), or None.",
         PyExc_ValueError, nullptr);
+    g_amountError = error
+        ? PyErr_NewExceptionWithDoc("qinghejian.AmountError",
+                                    "An amount or capitals that cannot be read, or written without cutting\n"
+                                    "something, or a missing amount. In a batch, .index names the amount.",
+                                    error, nullptr)
+        : nullptr;
+    g_dateError = error
+        ? PyErr_NewExceptionWithDoc("qinghejian.DateError",
+                                    "A date that is no date, or is not written as one.", error, nullptr)
+        : nullptr;
     g_verdict = makeVerdictType();
     Py_XINCREF(g_amountError);
+    Py_XINCREF(g_dateError);
     Py_XINCREF(g_verdict);
-    if (!g_amountError || !g_verdict || PyModule_AddObject(module, "AmountError", g_amountError) < 0
-        || PyModule_AddObject(module, "Verdict", g_verdict) < 0) {
+    if (!error || !g_amountError || !g_dateError || !g_verdict
+        || PyModule_AddObject(module, "Error", error) < 0
+        || PyModule_AddObject(module, "AmountError", g_amountError) < 0
+        || PyModule_AddObject(module, "DateError", g_dateError) < 0
+        || PyModule_AddObject(module, "Verdict", g_verdict) < 0
+        || PyModule_AddStringConstant(module, "__version__", QHJ_PACKAGE_VERSION) < 0) {
         Py_DECREF(module);
         return nullptr;
     }

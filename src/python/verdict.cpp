@@ -72,6 +72,38 @@ Py_hash_t verdictHash(PyObject* self)
     return PyObject_Hash(asVerdict(self)->line);
 }
 
+// Pickled as its three values, so that a Verdict crosses to another
+// process, as multiprocessing sends it.
+PyObject* verdictReduce(PyObject* self, PyObject*)
+{
+    PyObject* made = PyObject_GetAttrString(PyImport_AddModule("qinghejian._core"), "_verdict");
+    if (!made)
+        return nullptr;
+    return Py_BuildValue("N(OOO)", made, asVerdict(self)->line, asVerdict(self)->agrees,
+                         asVerdict(self)->findings);
+}
+
+PyMethodDef kVerdictMethods[] = {
+    {"__reduce__", verdictReduce, METH_NOARGS, nullptr},
+    {nullptr, nullptr, 0, nullptr},
+};
+
+PyObject* newVerdict(PyObject* line, PyObject* agrees, PyObject* findings)
+{
+    auto* type = reinterpret_cast<PyTypeObject*>(g_verdict);
+    PyObject* result = reinterpret_cast<allocfunc>(PyType_GetSlot(type, Py_tp_alloc))(type, 0);
+    if (!result) {
+        Py_DECREF(line);
+        Py_DECREF(agrees);
+        Py_DECREF(findings);
+        return nullptr;
+    }
+    asVerdict(result)->line = line;
+    asVerdict(result)->agrees = agrees;
+    asVerdict(result)->findings = findings;
+    return result;
+}
+
 PyType_Slot kVerdictSlots[] = {
     {Py_tp_dealloc, reinterpret_cast<void*>(verdictDealloc)},
     {Py_tp_str, reinterpret_cast<void*>(verdictStr)},
@@ -80,6 +112,7 @@ PyType_Slot kVerdictSlots[] = {
     {Py_tp_richcompare, reinterpret_cast<void*>(verdictCompare)},
     {Py_tp_hash, reinterpret_cast<void*>(verdictHash)},
     {Py_tp_members, kVerdictMembers},
+    {Py_tp_methods, kVerdictMethods},
     {Py_tp_doc,
      const_cast<char*>("What check_pair found: .agrees (the same amount with the same sign), .findings (the\n"
                        "payment rules the capitals break, one line each), and str(), the verdict line\n"
@@ -106,9 +139,15 @@ PyObject* checkPair(PyObject*, PyObject* args)
     thread_local std::u16string second;
     thread_local face::PairVerdict verdict;
     bool written;
-    if (!PyArg_ParseTuple(args, "OO:check_pair", &figures, &capitals) || !figuresOf(figures, first, written)
-        || !units(capitals, "capitals", second))
+    if (!PyArg_ParseTuple(args, "OO:check_pair", &figures, &capitals))
         return nullptr;
+    first.clear();
+    const Figures kind = figuresOf(figures, first, written);
+    if (kind != Figures::kText || !units(capitals, "capitals", second)) {
+        if (kind == Figures::kMissing)
+            raise(missingError());
+        return nullptr;
+    }
     face::checkPair(first, second, verdict);
     const auto texts = face::findingTexts(verdict);
     PyObject* findings = PyTuple_New(static_cast<Py_ssize_t>(texts.size()));
@@ -125,17 +164,20 @@ PyObject* checkPair(PyObject*, PyObject* args)
         Py_XDECREF(line);
         return nullptr;
     }
-    auto* type = reinterpret_cast<PyTypeObject*>(g_verdict);
-    PyObject* result = reinterpret_cast<allocfunc>(PyType_GetSlot(type, Py_tp_alloc))(type, 0);
-    if (!result) {
-        Py_DECREF(findings);
-        Py_DECREF(line);
+    return newVerdict(line, PyBool_FromLong(verdict.agrees), findings);
+}
+
+PyObject* verdictOf(PyObject*, PyObject* args)
+{
+    PyObject* line;
+    PyObject* agrees;
+    PyObject* findings;
+    if (!PyArg_ParseTuple(args, "UO!O!:_verdict", &line, &PyBool_Type, &agrees, &PyTuple_Type, &findings))
         return nullptr;
-    }
-    asVerdict(result)->line = line;
-    asVerdict(result)->agrees = PyBool_FromLong(verdict.agrees);
-    asVerdict(result)->findings = findings;
-    return result;
+    Py_INCREF(line);
+    Py_INCREF(agrees);
+    Py_INCREF(findings);
+    return newVerdict(line, agrees, findings);
 }
 
 } // namespace qhj::python

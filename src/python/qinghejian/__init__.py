@@ -10,8 +10,9 @@ Decimal('1409.50')
 '一致；角位为零而分位不为零时，元后应写零'
 
 Nothing is ever cut silently: an amount that cannot be written whole
-raises AmountError (a ValueError) with the reason, and a wrong type of
-argument raises TypeError. Every function is safe to call from many
+raises AmountError, and a date that is none DateError, both qinghejian.Error
+and so ValueError, with the reason; a wrong type of argument raises
+TypeError. Every function is safe to call from many
 threads at once.
 """
 import datetime
@@ -19,20 +20,46 @@ import decimal
 import operator
 
 from . import _core
-from ._core import AmountError, Verdict, check_pair, from_capitals, to_capitals, to_capitals_many
+from ._core import AmountError, DateError, Error, Verdict, __version__, check_pair, from_capitals, to_capitals
 
-__all__ = ["AmountError", "Verdict", "to_capitals", "to_capitals_many", "from_capitals", "check_pair",
-           "cheque_date"]
+__all__ = ["Error", "AmountError", "DateError", "Verdict", "to_capitals", "to_capitals_many", "from_capitals",
+           "check_pair", "cheque_date"]
+
+
+def _missing(value):
+    """None, NaN of any kind, and pandas' NA and NaT: a cell with no amount."""
+    if value is None:
+        return True
+    kind = type(value)
+    if kind.__name__ in ("NAType", "NaTType") and kind.__module__.startswith("pandas"):
+        return True
+    try:
+        return isinstance(value, (float, decimal.Decimal)) and value != value
+    except decimal.InvalidOperation:  # a signalling NaN will not even compare
+        return True
 
 
 def _figures(amount):
     """An amount that is not text, written out as the conversion reads it:
-    an int, or any integer that says so (numpy's among them), a float, or a
-    Decimal."""
+    an int, or any integer that says so (numpy's among them), a float, a
+    Decimal, or another library's float, such as numpy's float32, as it
+    prints itself; None for a missing value."""
+    if hasattr(type(amount), "as_py"):  # a pyarrow scalar
+        amount = amount.as_py()
+    if _missing(amount):
+        return None
     if isinstance(amount, bool):
         raise TypeError("amount must be a str, int, float or Decimal, not bool")
+    if isinstance(amount, str):
+        return amount
     if hasattr(type(amount), "__index__"):
         return str(operator.index(amount))
+    if not isinstance(amount, (float, decimal.Decimal)) and hasattr(type(amount), "__float__"):
+        # numpy's float32 prints the shortest text that is the same float32,
+        # 0.1, where float() would make it 0.10000000149011612.
+        if float(amount) != float(amount):
+            return None
+        amount = decimal.Decimal(str(amount))
     if isinstance(amount, float):
         # As Python prints it, so that 0.1 + 0.2 is the 0.30000000000000004
         # it is, and is refused, rather than rounded to 0.30.
@@ -57,10 +84,49 @@ def _cents(amount):
 _core._setup(_figures, decimal.Decimal)
 
 
-def cheque_date(date):
-    """A cheque's date of issue in capitals: datetime.date(2026, 10, 20), or
-    "2026-10-20", "2026/10/20", "2026年10月20日" or "20261020", is
-    贰零贰陆年零壹拾月零贰拾日."""
+def _values(amounts):
+    """A column as a list of Python values: a pyarrow array by to_pylist; a
+    numpy array or a pandas Series by tolist, but for floats narrower than
+    64 bits, whose own scalars print them as they were written."""
+    if hasattr(amounts, "to_pylist"):
+        return amounts.to_pylist()
+    dtype = getattr(amounts, "dtype", None)
+    if hasattr(amounts, "tolist") and not (getattr(dtype, "kind", None) == "f" and dtype.itemsize < 8):
+        return amounts.tolist()
+    return amounts
+
+
+def to_capitals_many(amounts, form="standard", errors="raise"):
+    """to_capitals for every amount of an iterable, as a list: a list, a
+    numpy array, a pandas Series (Arrow-backed ones too) or a pyarrow array
+    of ints, decimals, floats or str. Converted in C++ with the interpreter
+    released, so that threads can share the work.
+
+    A missing value (None, NaN, pandas' NA or NaT) or an amount that cannot
+    be written raises with errors='raise' (AmountError, whose .index names
+    the amount), and gives None with errors='coerce'."""
+    return _core.to_capitals_many(_values(amounts), form, errors)
+
+
+def cheque_date(date, errors="raise"):
+    """A cheque's date of issue in capitals: datetime.date(2026, 10, 20) (a
+    datetime or a pandas Timestamp too), or "2026-10-20", "2026/10/20",
+    "2026年10月20日" or "20261020", in ASCII or full-width digits, is
+    贰零贰陆年零壹拾月零贰拾日.
+
+    A date that is none raises DateError with errors='raise'; with
+    errors='coerce' it, and a missing one (None, pandas' NaT), gives None."""
+    if errors not in ("raise", "coerce"):
+        raise TypeError("errors must be 'raise' or 'coerce', not %r" % (errors,))
+    if errors == "coerce":
+        try:
+            return cheque_date(date)
+        except DateError:
+            return None
+    if _missing(date):
+        error = DateError("缺少日期")
+        error.reason, error.position = "缺少日期", None
+        raise error
     if isinstance(date, datetime.date):
         return _core.cheque_date_of(date.year, date.month, date.day)
     if not isinstance(date, str):
