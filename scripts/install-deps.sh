@@ -56,9 +56,9 @@ test_packages=(
     # the page, in a browser driven over its DevTools protocol, and the npm
     # package's types, as TypeScript reads them
     chromium node-typescript
-    # the Python package's tests, and the property they try; the Java
-    # library's, by JUnit 5
-    python3-pytest python3-hypothesis junit5
+    # the Java library's tests, by JUnit 5 (the Python package's come from
+    # PyPI: tests/python/requirements.txt)
+    junit5
     # an ARM64 Debian userland, and qemu to run the packages' ARM64 natives
     # in it
     debootstrap qemu-user-static
@@ -146,9 +146,11 @@ if [ ${#missing[@]} -gt 0 ]; then
         exit 2
     fi
 fi
-# zig's toolchain and auditwheel, from PyPI, for the packages' natives.
+# zig's toolchain and auditwheel, from PyPI, for the packages' natives;
+# for the tests, pytest and the column types in each CPython tried.
 if [ "${1:-}" != run ] && [ "${1:-}" != web ]; then
     scripts/install-pypi-tools.sh
+    [ "${1:-}" != test ] || scripts/install-pypi-tools.sh tests
 fi
 [ "$optional" = yes ] || exit 0
 

@@ -14,12 +14,12 @@ set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
 source "$QHJ_SOURCE_DIR/tests/support/arm64.sh"
+source "$QHJ_SOURCE_DIR/scripts/lib/pythons.sh"
 # This machine's wheel, of the x86-64 and ARM64 ones.
 wheel=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*_"$(uname -m)".whl)
 sdist=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*.tar.gz)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-pyenv_pythons() { ls -d "${PYENV_ROOT:-$HOME/.pyenv}"/versions/"$1"*/bin/python3 2>/dev/null | sort -V; }
 
 # A fresh virtual environment for PYTHON, with the wheel installed by pip
 # from the file alone.
@@ -27,20 +27,16 @@ install_into() {
     "$1" -m venv "$work/venv" && "$work/venv/bin/python" -m pip install -q --no-index "$2"
 }
 
-# The cases against the installed package. Debian's pytest and hypothesis
-# are plain Python, so every CPython can import them from Debian's folder;
-# before 3.11 pytest asks for the exceptiongroup backport, of which it
-# needs only the names.
+# The cases against the installed package, with the tools of
+# tests/python/requirements.txt that install-pypi-tools.sh put in
+# build-tools/pytest/NAME for this CPython, seen through a .pth file so that
+# the package comes from the fresh environment alone. Skips are named.
 run_cases() {
-    mkdir -p "$work/backport"
-    printf '%s\n' 'class BaseExceptionGroup(BaseException):' '    pass' \
-        'class ExceptionGroup(BaseExceptionGroup, Exception):' '    pass' >"$work/backport/exceptiongroup.py"
-    (cd "$work" && PYTHONPATH=$work/backport "$work/venv/bin/python" -c '
-import sys
-sys.path.append("/usr/lib/python3/dist-packages")
-import pytest
-sys.exit(pytest.main(["-q", "-p", "no:cacheprovider", "-p", "no:warnings", sys.argv[1]]))' \
-        "$QHJ_SOURCE_DIR/tests/python/test_api.py")
+    local tools=$QHJ_SOURCE_DIR/build-tools/pytest/$1
+    [ -f "$tools/installed.txt" ] || give_up "pytest and the rest from PyPI in $tools (scripts/install-pypi-tools.sh tests)"
+    "$work/venv/bin/python" -c 'import sys, sysconfig; print(sysconfig.get_paths()["purelib"].replace(sys.prefix, sys.argv[1]))' \
+        "$tools" >"$("$work/venv/bin/python" -c 'import sysconfig; print(sysconfig.get_paths()["purelib"])')/tools.pth"
+    (cd "$work" && "$work/venv/bin/python" -m pytest -q -rs -p no:cacheprovider "$QHJ_SOURCE_DIR/tests/python/test_api.py")
 }
 
 case $1 in
@@ -69,7 +65,9 @@ wheel)
         "$(grep -E '^(Name|Version|License):' <<<"$show" | tr '\n' ' ')" "Name: qinghejian Version: $QHJ_NPM_VERSION License: MIT "
     check "help() shows the docstrings" grep -q 'past 分' \
         <("$work/venv/bin/python" -c 'import pydoc, qinghejian; print(pydoc.render_doc(qinghejian.to_capitals))')
-    for python in $(pyenv_pythons 3.6) $(pyenv_pythons 3.7) $(pyenv_pythons 3.8); do
+    for old in 3.6 3.7 3.8; do
+        python=$(qhj_pyenv_python $old.)
+        [ -n "$python" ] || { skip "CPython $old refusing it: no CPython $old under ${PYENV_ROOT:-$HOME/.pyenv}/versions"; continue; }
         rm -rf "$work/venv"
         if install_into "$python" "$wheel" 2>/dev/null; then
             fail "$python, older than 3.9, takes it"
@@ -101,14 +99,14 @@ arm64)
     if [ "$1" = debian ]; then
         python=/usr/bin/python3
     else
-        python=$(pyenv_pythons "$1." | tail -n 1)
+        python=$(qhj_pyenv_python "$1.")
         if [ -z "$python" ]; then
             echo "skipped: no CPython $1 under ${PYENV_ROOT:-$HOME/.pyenv}/versions"
             exit 77
         fi
     fi
     install_into "$python" "$wheel" || give_up "the wheel installs for $python"
-    check "the cases pass under $("$work/venv/bin/python" -V)" run_cases
+    check "the cases pass under $("$work/venv/bin/python" -V)" run_cases "$1"
     ;;
 esac
 finish
