@@ -37,7 +37,13 @@ if(QHJ_HARDENING AND UNIX AND NOT EMSCRIPTEN AND NOT QHJ_SANITIZERS)
     target_compile_options(qhj_options INTERFACE
         -fstack-protector-strong -Wformat -Werror=format-security
         $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
-    target_link_options(qhj_options INTERFACE -Wl,-z,relro,-z,now)
+    # Only where the linker has them: macOS's, which a user building the
+    # Python sdist may have, does not.
+    include(CheckLinkerFlag)
+    check_linker_flag(CXX "-Wl,-z,relro,-z,now" QHJ_LINKER_HAS_RELRO)
+    if(QHJ_LINKER_HAS_RELRO)
+        target_link_options(qhj_options INTERFACE -Wl,-z,relro,-z,now)
+    endif()
     include(CheckPIESupported)
     check_pie_supported()
     set(CMAKE_POSITION_INDEPENDENT_CODE ON)

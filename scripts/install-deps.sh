@@ -72,9 +72,10 @@ web_packages=(
 
 python_packages=(
     # the Python package: its headers, and Debian's tools that build the
-    # wheel and the sdist and try them in a virtual environment
+    # wheel and the sdist and try them in a virtual environment; the
+    # WebAssembly core of the wheel for every other platform
     cmake ninja-build g++ make binutils python3-dev python3-build python3-setuptools python3-wheel
-    python3-venv python3-pip
+    python3-venv python3-pip emscripten
 )
 
 release_packages=(

@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# `make python`'s last step: the Python package qinghejian, as an sdist and
-# a wheel for CPython 3.9 and later on each of x86-64 and ARM64 Linux with
-# glibc 2.17 or later (manylinux2014), in BUILD/dist/, made with Debian's
+# `make python`'s last step: the Python package qinghejian, as an sdist, a
+# wheel for CPython 3.9 and later on each of x86-64 and ARM64 Linux with
+# glibc 2.17 or later (manylinux2014), and a py3-none-any wheel with the
+# core as WebAssembly (WASM) for every other platform, in BUILD/dist/, made with Debian's
 # Python tooling (python3 -m build, without a network). The sdist holds
 # the C++ sources and CMakeLists as this checkout has them, with the
 # pyproject.toml the build wrote. The wheels' modules are built by zig's
 # toolchain (cmake/toolchains/zig.cmake) and packed from the unpacked
 # sdist, so a wheel here also means that the sdist packs.
 #
-#   pack-python.sh BUILD
+#   pack-python.sh BUILD WASM
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "$1")
+wasm=$(realpath "$2")
 stage=$build/sdist-source
 rm -rf "$stage" "$build/dist"
 mkdir -p "$stage"
@@ -34,7 +36,7 @@ quiet() {
         exit 1
     }
 }
-quiet /usr/bin/python3 -m build --sdist --no-isolation --outdir "$build/dist" "$stage"
+quiet /usr/bin/python3 -m build --sdist --no-isolation --skip-dependency-check --outdir "$build/dist" "$stage"
 sdist=$(echo "$build"/dist/*.tar.gz)
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
@@ -45,7 +47,10 @@ for arch in x86_64 aarch64; do
     zig=$build/zig-$arch
     quiet scripts/build-zig.sh "$zig" $arch qhj_python -DQHJ_PYTHON=ON -DPython3_EXECUTABLE=/usr/bin/python3
     rm -rf "$unpacked/$(basename "$sdist" .tar.gz)/build"
-    QHJ_PREBUILT_CORE=$zig/python/_core.abi3.so quiet /usr/bin/python3 -m build --wheel --no-isolation \
+    QHJ_PREBUILT_CORE=$zig/python/_core.abi3.so quiet /usr/bin/python3 -m build --wheel --no-isolation --skip-dependency-check \
         --outdir "$build/dist" "$unpacked/$(basename "$sdist" .tar.gz)"
 done
+# Last, as it leaves the core in the unpacked sources.
+QHJ_WASM_CORE=$wasm quiet /usr/bin/python3 -m build --wheel --no-isolation --skip-dependency-check --outdir "$build/dist" \
+    "$unpacked/$(basename "$sdist" .tar.gz)"
 ls "$build"/dist/*

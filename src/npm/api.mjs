@@ -4,9 +4,10 @@ export default function makeApi(core) {
     let scratch = 0;
     let scratchUnits = 0;
     // The record each call answers in: text, capacity, length, failed,
-    // position; the text's room is kept from call to call.
-    const record = core._malloc(20) >> 2;
-    core.HEAP32.fill(0, record, record + 5);
+    // position, where the reason begins; the text's room is kept from call
+    // to call.
+    const record = core._malloc(24) >> 2;
+    core.HEAP32.fill(0, record, record + 6);
 
     // Room for `units` UTF-16 code units in the module's memory, kept from
     // call to call.

@@ -3,7 +3,11 @@ sources and CMakeLists as every other program of the project, then tagged
 as the stable ABI (one wheel for CPython 3.9 and later), as the machine it
 is built for and as the oldest glibc it really needs, which its symbol
 versions say. QHJ_PREBUILT_CORE names a module built already, as the glibc
-2.17 ones of scripts/pack-python.sh are, to be packed instead."""
+2.17 ones of scripts/pack-python.sh are, to be packed instead.
+
+QHJ_WASM_CORE names the core built as WebAssembly instead: then the wheel
+is py3-none-any, for every platform without a native one, carries that
+core and needs wasmtime to run it."""
 import os
 import re
 import shutil
@@ -20,6 +24,8 @@ SOURCE = HERE if os.path.exists(os.path.join(HERE, "CMakeLists.txt")) else os.pa
 built = []  # (glibc, machine) of the module packed
 # ELF's e_machine, as a wheel's tag names the machine.
 MACHINES = {0x3E: "x86_64", 0xB7: "aarch64"}
+WASM_CORE = os.environ.get("QHJ_WASM_CORE")
+WASMTIME = "wasmtime==50.0.1"
 
 
 def needed_glibc(library):
@@ -41,7 +47,8 @@ class CMakeBuild(build_ext):
         module = os.environ.get("QHJ_PREBUILT_CORE")
         if not module:
             build = os.path.abspath(os.path.join(self.build_temp, "cmake"))
-            subprocess.run(["cmake", "-S", SOURCE, "-B", build, "-DCMAKE_BUILD_TYPE=Release", "-DQHJ_PYTHON=ON",
+            subprocess.run(["cmake", "-S", SOURCE, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
+                            "-DQHJ_PYTHON=ON",
                             "-DQHJ_BUILD_QT=OFF", "-DBUILD_TESTING=OFF",
                             "-DPython3_EXECUTABLE=" + sys.executable], check=True)
             subprocess.run(["cmake", "--build", build, "--target", "qhj_python"], check=True)
@@ -68,5 +75,9 @@ class Wheel(bdist_wheel):
         return python, abi, platform
 
 
-setup(ext_modules=[Extension("qinghejian._core", sources=[], py_limited_api=True)],
-      cmdclass={"build_ext": CMakeBuild, "bdist_wheel": Wheel})
+if WASM_CORE:
+    shutil.copyfile(WASM_CORE, os.path.join(SOURCE, "src", "python", "qinghejian", "qinghejian.wasm"))
+    setup(install_requires=[WASMTIME])
+else:
+    setup(ext_modules=[Extension("qinghejian._core", sources=[], py_limited_api=True)],
+          cmdclass={"build_ext": CMakeBuild, "bdist_wheel": Wheel})

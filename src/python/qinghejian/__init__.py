@@ -18,9 +18,28 @@ threads at once.
 import datetime
 import decimal
 import operator
+import os
 
-from . import _core
-from ._core import AmountError, DateError, Error, Verdict, __version__, check_pair, from_capitals, to_capitals
+# The native module where the wheel carries one for this machine, unless
+# QINGHEJIAN_NATIVE=false asks for the WebAssembly core; that core where
+# there is none.
+try:
+    if os.environ.get("QINGHEJIAN_NATIVE", "").lower() in ("false", "0", "no"):
+        raise ImportError("QINGHEJIAN_NATIVE is false")
+    from . import _core
+except ImportError as native_missing:
+    try:
+        from . import _wasm as _core
+    except ImportError as fallback_missing:
+        import platform
+        raise ImportError(
+            "qinghejian has no native module for %s %s (%s) and cannot run its WebAssembly core: %s. "
+            "Its wheels carry native modules for Linux on x86_64 and aarch64 with glibc 2.17 or later, "
+            "and a WebAssembly core for every other platform, which needs wasmtime."
+            % (platform.system(), platform.machine(), native_missing, fallback_missing)) from None
+AmountError, DateError, Error, Verdict = _core.AmountError, _core.DateError, _core.Error, _core.Verdict
+check_pair, from_capitals, to_capitals, __version__ = (
+    _core.check_pair, _core.from_capitals, _core.to_capitals, _core.__version__)
 
 __all__ = ["Error", "AmountError", "DateError", "Verdict", "to_capitals", "to_capitals_many", "from_capitals",
            "check_pair", "cheque_date"]
