@@ -102,7 +102,9 @@ endef
 python: deps-python
 	cmake --preset python
 	cmake --build --preset python
-	@scripts/pack-python.sh build-python
+	$(WEB_ENV) cmake --preset web
+	$(WEB_ENV) cmake --build --preset web --target qhj_core_wasm
+	@scripts/pack-python.sh build-python build-web/wasm/qinghejian.wasm
 
 deps-python:
 	@scripts/install-deps.sh python

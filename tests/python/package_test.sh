@@ -10,6 +10,9 @@
 #                               saying so, where the machine has none
 #   package_test.sh arm64       the ARM64 wheel, in a virtual environment of
 #                               Debian's ARM64 Python under qemu, and the cases
+#   package_test.sh wasm        the py3-none-any wheel, which pip gives any
+#                               other platform, and the cases through its
+#                               WebAssembly core
 set -uo pipefail
 source "$QHJ_SOURCE_DIR/scripts/lib/checks.sh"
 source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
@@ -24,7 +27,7 @@ trap 'rm -rf "$work"' EXIT
 # A fresh virtual environment for PYTHON, with the wheel installed by pip
 # from the file alone.
 install_into() {
-    "$1" -m venv "$work/venv" && "$work/venv/bin/python" -m pip install -q --no-index "$2"
+    "$1" -m venv "$work/venv" && "$work/venv/bin/python" -m pip install -q --no-index "${@:2}"
 }
 
 # The cases against the installed package, with the tools of
@@ -40,8 +43,23 @@ run_cases() {
 }
 
 case $1 in
+wasm)
+    any=$(echo "$QHJ_PYTHON_DIST"/qinghejian-*-py3-none-any.whl)
+    for platform in macosx_11_0_arm64 win_amd64 musllinux_1_2_x86_64 manylinux_2_17_x86_64; do
+        picked=$(/usr/bin/python3 -m pip download -q --no-index --no-deps --only-binary :all: --platform $platform \
+            --find-links "$QHJ_PYTHON_DIST" -d "$work/$platform" qinghejian 2>&1 && ls "$work/$platform")
+        check_eq "pip on $platform picks" "$picked" \
+            "$(basename "$(echo "$QHJ_PYTHON_DIST"/qinghejian-*-"$([ $platform = manylinux_2_17_x86_64 ] &&
+                echo cp39-abi3-manylinux_2_17_x86_64.manylinux2014_x86_64 || echo py3-none-any)".whl)")"
+    done
+    install_into /usr/bin/python3 "$any" --no-deps || give_up "the WebAssembly wheel installs for Debian's Python"
+    check "the cases pass through the WebAssembly core" run_cases debian
+    check_eq "... which the package ran" "$("$work/venv/bin/python" -c 'import qinghejian; print(qinghejian._core.__name__)')" \
+        qinghejian._wasm
+    check "pip finds what it needs, wasmtime at its version" "$work/venv/bin/python" -m pip check
+    ;;
 wheel)
-    wheels=("$QHJ_PYTHON_DIST"/qinghejian-*.whl)
+    wheels=("$QHJ_PYTHON_DIST"/qinghejian-*manylinux*.whl)
     check_eq "a wheel for each machine" "${#wheels[@]}" 2
     for each in "${wheels[@]}"; do
         arch=${each##*manylinux2014_}
@@ -86,6 +104,9 @@ sdist)
     [ $status -eq 0 ] || sed 's/^/  | /' "$work/log"
     check_eq "... and converts" "$("$work/venv/bin/python" -c 'import qinghejian; print(qinghejian.to_capitals("1409.50"))')" \
         "壹仟肆佰零玖元伍角整"
+    check_eq "it asks for CMake and Ninja from PyPI, for machines without them" \
+        "$(tar -xzOf "$sdist" --wildcards '*/pyproject.toml' | grep -o '"\(cmake\|ninja\)==[0-9.]*"' | cut -d= -f1 | tr '\n' ' ')" '"cmake "ninja '
+
     ;;
 arm64)
     arm64_userland

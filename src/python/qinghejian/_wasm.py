@@ -76,9 +76,12 @@ class _Core:
     instance is not for many threads at once."""
 
     def __init__(self):
+        path = os.path.join(os.path.dirname(__file__), "qinghejian.wasm")
+        if not os.path.exists(path):
+            raise ImportError("this wheel carries no WebAssembly core")
         engine = wasmtime.Engine()
         self.store = wasmtime.Store(engine)
-        module = wasmtime.Module.from_file(engine, os.path.join(os.path.dirname(__file__), "qinghejian.wasm"))
+        module = wasmtime.Module.from_file(engine, path)
         linker = wasmtime.Linker(engine)
         # What the module asks of its host: word of a grown memory, which
         # may then have moved, and an exit it never makes.
