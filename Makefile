@@ -117,13 +117,17 @@ test-python: deps-test python
 
 # The Java library, in build-java/java/: qinghejian-<npm version>.jar with
 # the natives for Linux on x86-64 and ARM64 (by zig, for glibc 2.17 on) and
-# for Windows (cross-built in the windows preset),
-# its -sources and -javadoc jars, and its pom.
+# for Windows (cross-built in the windows preset), and the core as
+# WebAssembly for every other platform, run by Chicory (fetched by Maven
+# from src/java/pom.xml); its -sources and -javadoc jars, and its pom.
 java: deps-release
 	cmake --preset windows
 	cmake --build --preset windows --target qhj_java
 	scripts/build-zig.sh build-java/zig-x86_64 x86_64 qhj_java -DQHJ_JAVA=ON
 	scripts/build-zig.sh build-java/zig-aarch64 aarch64 qhj_java -DQHJ_JAVA=ON
+	$(WEB_ENV) cmake --preset web
+	$(WEB_ENV) cmake --build --preset web --target qhj_core_wasm
+	scripts/fetch-java-deps.sh build-java
 	cmake --preset java
 	cmake --build --preset java
 

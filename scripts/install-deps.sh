@@ -56,9 +56,6 @@ test_packages=(
     # the page, in a browser driven over its DevTools protocol, and the npm
     # package's types, as TypeScript reads them
     chromium node-typescript
-    # the Java library's tests, by JUnit 5 (the Python package's come from
-    # PyPI: tests/python/requirements.txt)
-    junit5
     # an ARM64 Debian userland, and qemu to run the packages' ARM64 natives
     # in it
     debootstrap qemu-user-static
@@ -152,6 +149,11 @@ fi
 if [ "${1:-}" != run ] && [ "${1:-}" != web ]; then
     scripts/install-pypi-tools.sh
     [ "${1:-}" != test ] || scripts/install-pypi-tools.sh tests
+fi
+# Maven, from Maven Central, which fetches what the Java library runs and
+# is tested on (src/java/pom.xml).
+if [ "${1:-}" = release ] || [ "${1:-}" = test ]; then
+    scripts/install-maven.sh
 fi
 [ "$optional" = yes ] || exit 0
 

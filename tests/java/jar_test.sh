@@ -7,6 +7,10 @@
 #                            loaders, and from java.library.path
 #   jar_test.sh JDK          the cases of tests/java run by JUnit 5 under the
 #                            JDK in that folder
+#   jar_test.sh none         says that no JDK is there to run the cases
+#   jar_test.sh maven        Maven's build and tests of src/java/pom.xml
+#                            (mvn verify): the cases through Surefire, on
+#                            the native core and on the WebAssembly one
 #   jar_test.sh arm64        the same under Debian's ARM64 JVM, run by qemu,
 #                            which loads the jar's ARM64 native
 set -uo pipefail
@@ -15,17 +19,35 @@ source "$QHJ_SOURCE_DIR/tests/support/native_library.sh"
 source "$QHJ_SOURCE_DIR/tests/support/arm64.sh"
 jar=$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.jar
 here=$QHJ_SOURCE_DIR/tests/java
-junit=/usr/share/java/junit-platform-console-standalone.jar
+deps=$QHJ_JAVA_OUT/../deps
+junit=$(echo "$deps"/test/junit-platform-console-standalone-*.jar)
+# The jar as a user's class path has it, with what its pom names.
+classpath=$jar$(printf ':%s' "$deps"/test/*.jar)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Compiled for Java 8, as the library is, so that every JDK runs them.
 compile() {
-    javac --release 8 -encoding UTF-8 -nowarn -cp "$jar:$junit" -d "$work/classes" "$@" 2>"$work/javac.log" ||
+    javac --release 8 -encoding UTF-8 -nowarn -cp "$classpath" -d "$work/classes" "$@" 2>"$work/javac.log" ||
         { sed 's/^/  | /' "$work/javac.log"; give_up "the tests compile"; }
 }
 native() { unzip -p "$jar" "org/example/qinghejian/native/$1" >"$work/$(basename "$1")" && echo "$work/$(basename "$1")"; }
 
 case $1 in
+none)
+    echo "skipped: no JDK in /usr/lib/jvm, so no JDK's own run of the cases"
+    exit 77
+    ;;
+maven)
+    source "$QHJ_SOURCE_DIR/scripts/lib/maven.sh"
+    check "mvn verify builds the library and passes the cases on both cores" qhj_mvn verify \
+        -Drevision="$QHJ_NPM_VERSION" -Dqhj.natives="$QHJ_JAVA_OUT/resources" -Dqhj.build="$work/maven" \
+        -Dqhj.cases="$QHJ_CASES"
+    for core in "" -webassembly; do
+        check_eq "... each case run${core:+ on WebAssembly}" \
+            "$(cat "$work"/maven/surefire-reports$core/TEST-*.xml | grep -o '<testsuite [^>]*' | grep -o 'tests="[0-9]*"')" \
+            "tests=\"$(grep -c '<testcase ' "$work"/maven/surefire-reports/TEST-*.xml)\""
+    done
+    ;;
 contents)
     for arch in x86_64 aarch64; do
         so=$(native linux-$arch/libqinghejian.so) || give_up "the jar holds the Linux native library for $arch"
@@ -44,21 +66,25 @@ contents)
         "$(x86_64-w64-mingw32-objdump -p "$dll" | grep -c 'Java_org_example_qinghejian_Capitals_')" 5
     mkdir "$work/jar" && (cd "$work/jar" && unzip -q "$jar")
     # A class file's major version: 52 is Java 8, 53 Java 9.
-    check_eq "its classes run on Java 8, the module descriptor on 9" \
+    check_eq "its classes run on Java 8, the module descriptor on 9, the WebAssembly core on 11" \
         "$(cd "$work/jar" && for class in $(find . -name '*.class' | sort); do
             echo "$class $(od -An -j6 -N2 -tu1 "$class" | awk '{ print $1 * 256 + $2 }')"; done | awk '{ print $NF }' | sort | uniq -c | tr -s ' ' | tr '\n' ' ')" \
-        " 4 52  1 53 "
+        " 5 52  1 53  1 55 "
     ls -d /usr/lib/jvm/*-8-* /usr/lib/jvm/*jdk8* >/dev/null 2>&1 ||
         skip "running it on Java 8: no Java 8 JDK in /usr/lib/jvm; its classes' version above stands for it"
     check "its manifest makes it a multi-release jar" grep -q '^Multi-Release: true' "$work/jar/META-INF/MANIFEST.MF"
-    check "the pom carries its coordinates, licence, and no dependency" python3 - "$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.pom" "$QHJ_NPM_VERSION" <<'PY'
+    check "the jar holds the WebAssembly core" unzip -l "$jar" org/example/qinghejian/qinghejian.wasm
+    check "the pom carries its coordinates, licence, and Chicory as its one dependency" python3 - "$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION.pom" "$QHJ_NPM_VERSION" <<'PY'
 import sys, xml.etree.ElementTree as tree
 ns = {"m": "http://maven.apache.org/POM/4.0.0"}
 pom = tree.parse(sys.argv[1]).getroot()
 coordinates = [pom.findtext("m:" + field, namespaces=ns) for field in ("groupId", "artifactId", "version", "packaging")]
 assert coordinates == ["org.example", "qinghejian", sys.argv[2], "jar"], coordinates
 assert pom.findtext("m:licenses/m:license/m:name", namespaces=ns) == "MIT License"
-assert pom.find("m:dependencies", ns) is None
+assert "${" not in open(sys.argv[1], encoding="utf-8").read().split("<properties>")[0], "a placeholder left"
+needed = {d.findtext("m:groupId", namespaces=ns) for d in pom.findall("m:dependencies/m:dependency", ns)
+          if d.findtext("m:scope", namespaces=ns) in (None, "compile", "runtime")}
+assert needed == {"com.dylibso.chicory"}, needed
 PY
     for kind in sources javadoc; do
         check "the $kind jar is there" unzip -l "$QHJ_JAVA_OUT/qinghejian-$QHJ_NPM_VERSION-$kind.jar" \
@@ -92,20 +118,12 @@ loading)
     else
         java=("$1/bin/java")
     fi
-    python3 - "$QHJ_CASES" >"$work/cases" <<'PY'
-import json, sys
-for section, rows in json.load(open(sys.argv[1], encoding="utf-8")).items():
-    if isinstance(rows, list):
-        for row in rows:
-            print("\t".join([section] + [json.dumps(value) for value in row]))
-PY
     compile "$here/CapitalsTest.java"
     # The heap fixed and touched from the start, so that what the process
     # grows by is what the native part keeps.
-    export QHJ_CASES=$work/cases
     check "the cases pass under $("${java[@]}" -version 2>&1 | head -n 1), $("${java[@]}" -XshowSettings:properties -version 2>&1 | sed -n 's/^ *os.arch = //p')" \
         "${java[@]}" -Xms256m -Xmx256m -XX:+AlwaysPreTouch -jar "$junit" --disable-banner --details=summary --fail-if-no-tests \
-        --class-path "$jar:$work/classes" --select-class CapitalsTest
+        --class-path "$classpath:$work/classes" --select-class CapitalsTest
     ;;
 esac
 finish

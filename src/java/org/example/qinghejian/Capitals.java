@@ -1,5 +1,6 @@
 package org.example.qinghejian;
 
+import java.io.File;
 import java.io.IOException;
 import java.io.InputStream;
 import java.math.BigDecimal;
@@ -27,12 +28,14 @@ import java.util.Objects;
  *
  * <p>Every method is thread-safe: it keeps nothing between calls, and many threads may call it at
  * once. The native part loads at first use, from {@code java.library.path} where it is installed
- * there, and otherwise from this jar, into a private temporary file.
+ * there, and otherwise from this jar, into a private temporary file. Where it cannot load (a
+ * platform the jar carries no native library for, musl, a temporary folder mounted {@code noexec}),
+ * or where {@code -Dqinghejian.native=false} says not to, the same core runs as WebAssembly on
+ * Chicory, on Java 11 and later, with the same answers.
  */
 public final class Capitals {
-    static {
-        loadNative();
-    }
+    // The WebAssembly core where the native one is not used; null where it is.
+    private static final WasmCore WASM = loadCore();
 
     private Capitals() {}
 
@@ -51,7 +54,8 @@ public final class Capitals {
      * @throws NullPointerException when an argument is null
      */
     public static String toCapitals(String figures, Form form) {
-        return toCapitals0(Objects.requireNonNull(figures, "figures"), formCode(form), true);
+        return WASM == null ? toCapitals0(Objects.requireNonNull(figures, "figures"), formCode(form), true)
+                : WASM.toCapitals(Objects.requireNonNull(figures, "figures"), formCode(form), true);
     }
 
     /** {@link #toCapitals(BigDecimal, Form)} in the standard form. */
@@ -72,7 +76,8 @@ public final class Capitals {
         if (value.scale() > 2 && value.stripTrailingZeros().scale() <= 2) {
             value = value.setScale(2);
         }
-        return toCapitals0(value.toPlainString(), formCode(form), false);
+        return WASM == null ? toCapitals0(value.toPlainString(), formCode(form), false)
+                : WASM.toCapitals(value.toPlainString(), formCode(form), false);
     }
 
     /** {@link #toCapitals(long, Form)} in the standard form. */
@@ -86,7 +91,8 @@ public final class Capitals {
      * @throws AmountFormatException when it has more than sixteen digits
      */
     public static String toCapitals(long yuan, Form form) {
-        return toCapitals0(Long.toString(yuan), formCode(form), false);
+        return WASM == null ? toCapitals0(Long.toString(yuan), formCode(form), false)
+                : WASM.toCapitals(Long.toString(yuan), formCode(form), false);
     }
 
     /**
@@ -96,7 +102,8 @@ public final class Capitals {
      * @throws AmountFormatException when the capitals cannot be read
      */
     public static BigDecimal fromCapitals(String capitals) {
-        return new BigDecimal(fromCapitals0(Objects.requireNonNull(capitals, "capitals")));
+        return new BigDecimal(WASM == null ? fromCapitals0(Objects.requireNonNull(capitals, "capitals"))
+                : WASM.fromCapitals(Objects.requireNonNull(capitals, "capitals")));
     }
 
     /**
@@ -104,13 +111,16 @@ public final class Capitals {
      * say the same, and which payment rules the capitals break. Blanks around either do not count.
      */
     public static Verdict checkPair(String figures, String capitals) {
-        return checkPair0(Objects.requireNonNull(figures, "figures"), Objects.requireNonNull(capitals, "capitals"));
+        return WASM == null
+                ? checkPair0(Objects.requireNonNull(figures, "figures"), Objects.requireNonNull(capitals, "capitals"))
+                : WASM.checkPair(Objects.requireNonNull(figures, "figures"), Objects.requireNonNull(capitals, "capitals"));
     }
 
     /** A cheque's date of issue in capitals: 2026-10-20 is 贰零贰陆年零壹拾月零贰拾日. */
     public static String chequeDate(LocalDate date) {
         Objects.requireNonNull(date, "date");
-        return chequeDateOf0(date.getYear(), date.getMonthValue(), date.getDayOfMonth());
+        return WASM == null ? chequeDateOf0(date.getYear(), date.getMonthValue(), date.getDayOfMonth())
+                : WASM.chequeDateOf(date.getYear(), date.getMonthValue(), date.getDayOfMonth());
     }
 
     /**
@@ -120,7 +130,8 @@ public final class Capitals {
      * @throws AmountFormatException when it is no such date, or not written as one
      */
     public static String chequeDate(String date) {
-        return chequeDate0(Objects.requireNonNull(date, "date"));
+        return WASM == null ? chequeDate0(Objects.requireNonNull(date, "date"))
+                : WASM.chequeDate(Objects.requireNonNull(date, "date"));
     }
 
     private static String formCode(Form form) {
@@ -153,7 +164,37 @@ public final class Capitals {
             throw new UnsatisfiedLinkError("qinghejian has no native library for " + os + " on " + arch
                     + "; the jar carries " + String.join(", ", carried));
         }
+        // The Linux libraries are for glibc; musl's loader would refuse them.
+        File[] musl = new File("/lib").listFiles((folder, name) -> name.startsWith("ld-musl-"));
+        if (system.equals("linux") && musl != null && musl.length > 0) {
+            throw new UnsatisfiedLinkError("qinghejian's Linux libraries are for glibc, and this system has musl");
+        }
         return platform;
+    }
+
+    // The native core, loaded; or the WebAssembly one where the native one
+    // cannot load or is not wanted; or an error that says why neither.
+    private static WasmCore loadCore() {
+        String whyNot = "-Dqinghejian.native=false";
+        if (!"false".equalsIgnoreCase(System.getProperty("qinghejian.native"))) {
+            try {
+                loadNative();
+                return null;
+            } catch (UnsatisfiedLinkError e) {
+                whyNot = e.getMessage();
+            }
+        }
+        try {
+            return WasmCore.load();
+        } catch (UnsatisfiedLinkError | NoClassDefFoundError e) {
+            String fallback = e instanceof NoClassDefFoundError
+                    ? "its WebAssembly core needs Chicory (com.dylibso.chicory:runtime) on the class path, which lacks "
+                            + e.getMessage()
+                    : e.getMessage();
+            throw new UnsatisfiedLinkError("qinghejian cannot run on " + System.getProperty("os.name") + " "
+                    + System.getProperty("os.arch") + ": no native library (" + whyNot + "), and no WebAssembly core ("
+                    + fallback + ")");
+        }
     }
 
     private static String nativeFile() {
