@@ -106,6 +106,19 @@ loading)
     loaders=$(java -cp "$work/classes" Loading loaders "$jar")
     check_eq "two class loaders of the jar each load it" "$(grep -c '^壹仟肆佰零玖元伍角整$' <<<"$loaders")" 2
     check_eq "... each from a copy of its own" "$(grep -c '^mapped .*libqinghejian.so' <<<"$loaders")" 2
+    neither=$(java -Dqinghejian.native=false -cp "$jar:$work/classes" Example 2>&1)
+    check "with no native core and no Chicory, the error names the platform and what is missing" \
+        grep -q "qinghejian cannot run on Linux amd64: .*Chicory" <<<"$neither"
+    # A temporary folder mounted noexec, in a mount namespace of the
+    # test's own: the native part cannot load from it.
+    mkdir "$work/noexec"
+    if unshare -m true 2>/dev/null; then
+        check_eq "with the temporary folder mounted noexec, the WebAssembly core answers" \
+            "$(unshare -m bash -c 'mount -t tmpfs -o noexec tmpfs "$1" && java -Djava.io.tmpdir="$1" -cp "$2" Example &&
+                ls -A "$1"' - "$work/noexec" "$classpath:$work/classes")" "壹仟肆佰零玖元伍角整"
+    else
+        skip "a temporary folder mounted noexec: this machine lets no test make a mount namespace"
+    fi
     mkdir "$work/installed" && native linux-x86_64/libqinghejian.so >/dev/null && mv "$work/libqinghejian.so" "$work/installed/"
     check_eq "an installed copy on java.library.path is the one used" \
         "$(java -Djava.library.path="$work/installed" -cp "$jar:$work/classes" Loading race "$jar" | grep '^mapped')" \

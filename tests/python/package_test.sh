@@ -81,6 +81,9 @@ wheel)
     show=$("$work/venv/bin/python" -m pip show qinghejian)
     check_eq "pip show reads its name, version and licence" \
         "$(grep -E '^(Name|Version|License):' <<<"$show" | tr '\n' ' ')" "Name: qinghejian Version: $QHJ_NPM_VERSION License: MIT "
+    check "forced off its native module, with no WebAssembly core, it names the platform and what the wheels carry" \
+        grep -q "no native module for Linux $(uname -m) .*WebAssembly core for every other platform" \
+        <(QINGHEJIAN_NATIVE=false "$work/venv/bin/python" -c 'import qinghejian' 2>&1)
     check "help() shows the docstrings" grep -q 'past 分' \
         <("$work/venv/bin/python" -c 'import pydoc, qinghejian; print(pydoc.render_doc(qinghejian.to_capitals))')
     for old in 3.6 3.7 3.8; do
@@ -114,7 +117,7 @@ arm64)
         arm64 "$work/venv/bin/python" -m pip install -q --no-index --no-deps "$QHJ_PYTHON_DIST"/qinghejian-*_aarch64.whl ||
         give_up "the ARM64 wheel installs for Debian's ARM64 Python"
     check "the cases pass on ARM64, under $(arm64 "$work/venv/bin/python" -V)" arm64 "$work/venv/bin/python" -m pytest \
-        -q -p no:cacheprovider -p no:warnings "$QHJ_SOURCE_DIR/tests/python/test_api.py"
+        -q -rs -p no:cacheprovider -p no:warnings "$QHJ_SOURCE_DIR/tests/python/test_api.py"
     ;;
 *)
     if [ "$1" = debian ]; then
