@@ -55,6 +55,7 @@ bool formOf(PyObject* name, face::Form& form);
 
 PyObject* toCapitalsMany(PyObject* self, PyObject* args, PyObject* keywords);
 PyObject* checkPair(PyObject* self, PyObject* args);
+PyObject* toCapitalsArrow(PyObject* self, PyObject* args);
 // The type Verdict, new.
 PyObject* makeVerdictType();
 // A Verdict of its line, agreement and findings: how a pickled one is made

@@ -101,6 +101,7 @@ PyMethodDef kMethods[] = {
      "the capitals break no payment rule. Blanks around either do not count."},
     {"cheque_date", chequeDate, METH_O, nullptr},
     {"_verdict", verdictOf, METH_VARARGS, nullptr},
+    {"to_capitals_arrow", toCapitalsArrow, METH_VARARGS, nullptr},
     {"cheque_date_of", chequeDateOf, METH_VARARGS, nullptr},
     {"_setup", setup, METH_VARARGS, nullptr},
     {nullptr, nullptr, 0, nullptr},

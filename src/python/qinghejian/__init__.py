@@ -41,8 +41,8 @@ AmountError, DateError, Error, Verdict = _core.AmountError, _core.DateError, _co
 check_pair, from_capitals, to_capitals, __version__ = (
     _core.check_pair, _core.from_capitals, _core.to_capitals, _core.__version__)
 
-__all__ = ["Error", "AmountError", "DateError", "Verdict", "to_capitals", "to_capitals_many", "from_capitals",
-           "check_pair", "cheque_date"]
+__all__ = ["Error", "AmountError", "DateError", "Verdict", "to_capitals", "to_capitals_many", "to_capitals_arrow",
+           "from_capitals", "check_pair", "cheque_date"]
 
 
 def _missing(value):
@@ -125,6 +125,63 @@ def to_capitals_many(amounts, form="standard", errors="raise"):
     be written raises with errors='raise' (AmountError, whose .index names
     the amount), and gives None with errors='coerce'."""
     return _core.to_capitals_many(_values(amounts), form, errors)
+
+
+def to_capitals_arrow(amounts, form="standard", errors="raise"):
+    """A column's capitals as a pyarrow string array, converted in C++ from
+    the column's Arrow memory without a Python object for each amount: a
+    pyarrow Array or ChunkedArray (which gives a ChunkedArray) of int64,
+    decimal128 (by value, whatever its scale), float64 (as Python prints
+    it) or strings; or a pandas or polars Series, or anything pyarrow.array
+    takes. Nulls stay null. An amount that cannot be written raises
+    AmountError, with .index, under errors='raise', and is null under
+    errors='coerce'."""
+    import pyarrow
+
+    if errors not in ("raise", "coerce"):
+        raise TypeError("errors must be 'raise' or 'coerce', not %r" % (errors,))
+    if hasattr(amounts, "to_arrow") and not isinstance(amounts, (pyarrow.Array, pyarrow.ChunkedArray)):
+        amounts = amounts.to_arrow()  # a polars Series
+    if not isinstance(amounts, (pyarrow.Array, pyarrow.ChunkedArray)):
+        amounts = pyarrow.array(amounts, from_pandas=True)
+    if isinstance(amounts, pyarrow.ChunkedArray):
+        chunks, first = [], 0
+        for chunk in amounts.chunks:
+            try:
+                chunks.append(_arrow_chunk(pyarrow, chunk, form, errors))
+            except AmountError as error:
+                error.index += first
+                raise
+            first += len(chunk)
+        return pyarrow.chunked_array(chunks, pyarrow.string())
+    return _arrow_chunk(pyarrow, amounts, form, errors)
+
+
+def _arrow_chunk(pyarrow, array, form, errors):
+    kind = array.type
+    if pyarrow.types.is_integer(kind) and kind != pyarrow.int64():
+        array = array.cast(pyarrow.int64())
+    elif pyarrow.types.is_floating(kind) and kind != pyarrow.float64():
+        array = array.cast(pyarrow.string())  # as a narrower float prints, 0.1 rather than 0.10000000149
+    elif pyarrow.types.is_null(kind):
+        array = array.cast(pyarrow.string())
+    if not hasattr(_core, "to_capitals_arrow"):
+        # The WebAssembly core reads no Arrow memory: the column's values,
+        # its nulls kept null.
+        values = array.to_pylist()
+        present = [i for i, value in enumerate(values) if value is not None]
+        try:
+            capitals = to_capitals_many([values[i] for i in present], form, errors)
+        except AmountError as error:
+            error.index = present[error.index]
+            raise
+        results = [None] * len(values)
+        for i, each in zip(present, capitals):
+            results[i] = each
+        return pyarrow.array(results, pyarrow.string())
+    validity, offsets, data, nulls = _core.to_capitals_arrow(*array.__arrow_c_array__(), form, errors == "coerce")
+    return pyarrow.StringArray.from_buffers(len(array), pyarrow.py_buffer(offsets), pyarrow.py_buffer(data),
+                                            pyarrow.py_buffer(validity), nulls)
 
 
 def cheque_date(date, errors="raise"):

@@ -1,6 +1,6 @@
 import datetime
 import decimal
-from typing import Iterable, List, Literal, NoReturn, Optional, SupportsIndex, Tuple, Union, overload
+from typing import Any, Iterable, List, Literal, NoReturn, Optional, SupportsIndex, Tuple, Union, overload
 
 from typing_extensions import deprecated
 
@@ -58,6 +58,12 @@ def to_capitals_many(
     """to_capitals for every amount of an iterable, as a list: a list, a numpy array, a pandas Series
     (Arrow-backed ones too) or a pyarrow array. A missing value or an amount that cannot be written raises
     AmountError, with .index, under errors='raise', and gives None under errors='coerce'."""
+
+def to_capitals_arrow(amounts: Any, form: Form = "standard", errors: Errors = "raise") -> Any:
+    """A column's capitals as a pyarrow string array (a ChunkedArray for a ChunkedArray), converted in C++
+    from its Arrow memory: a pyarrow array of int64, decimal128 (by value), float64 (as Python prints it) or
+    strings, or a pandas or polars Series. Nulls stay null. An amount that cannot be written raises
+    AmountError, with .index, under errors='raise', and is null under errors='coerce'."""
 
 def from_capitals(text: str) -> decimal.Decimal:
     """The amount that capitals say, as a Decimal with two places. Raises AmountError."""
