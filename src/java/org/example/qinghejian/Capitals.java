@@ -188,7 +188,8 @@ public final class Capitals {
             return WasmCore.load();
         } catch (UnsatisfiedLinkError | NoClassDefFoundError e) {
             String fallback = e instanceof NoClassDefFoundError
-                    ? "its WebAssembly core needs Chicory (com.dylibso.chicory:runtime) on the class path, which lacks "
+                    ? "its WebAssembly core needs Chicory (com.dylibso.chicory: runtime, wasm and compiler, as the pom"
+                            + " names them) on the class path, which lacks "
                             + e.getMessage()
                     : e.getMessage();
             throw new UnsatisfiedLinkError("qinghejian cannot run on " + System.getProperty("os.name") + " "
