@@ -56,6 +56,14 @@ def test_to_capitals_arrow_refuses(figures, form, message, position):
     assert q.to_capitals_arrow(column, *form_args(form), errors="coerce").to_pylist() == [None, None]
 
 
+def test_to_capitals_arrow_names_the_amount_across_chunks():
+    column = pyarrow().chunked_array([[1, 2], [3, 10 ** 17]])
+    with pytest.raises(q.AmountError) as raised:
+        q.to_capitals_arrow(column)
+    assert (raised.value.index, raised.value.reason) == (3, "整数超过十六位")
+    assert q.to_capitals_arrow(column, errors="coerce").num_chunks == 2
+
+
 @pytest.mark.parametrize("capitals, figures", CASES["fromCapitals"])
 def test_from_capitals(capitals, figures):
     amount = q.from_capitals(capitals)
@@ -205,6 +213,13 @@ COLUMNS = {
     "pyarrow string": (lambda: pyarrow().array(["1", None]), [ONE, None]),
     "pyarrow chunked": (lambda: pyarrow().chunked_array([[1], [None, 2]]), [ONE, None, TWO]),
     "a million pyarrow nulls": (lambda: pyarrow().nulls(10 ** 6, pyarrow().int64()), [None] * 10 ** 6),
+    # Slices start inside their buffers.
+    "pyarrow int64, sliced": (lambda: pyarrow().array([None, 1, 2, None]).slice(1), [ONE, TWO, None]),
+    "pyarrow strings, sliced": (lambda: pyarrow().array(["x", "1.50", None, "2"]).slice(1), [HALF, None, TWO]),
+    "pyarrow decimal128(20, 3), sliced": (
+        lambda: pyarrow().array([D("9"), D("-1.500"), None, D("0.000")], pyarrow().decimal128(20, 3)).slice(1),
+        ["负壹元伍角整", None, "零元整"]),
+    "pyarrow large strings": (lambda: pyarrow().array(["壹", "2", None], pyarrow().large_string()).slice(1), [TWO, None]),
 }
 
 
