@@ -9,7 +9,7 @@ final class WasmCore {
 
     static WasmCore load() {
         throw new UnsatisfiedLinkError("the WebAssembly core needs Java 11 or later; this is Java "
-                + System.getProperty("java.specification.version"));
+                + System.getProperty("java.version"));
     }
 
     String toCapitals(String figures, String form, boolean written) {
