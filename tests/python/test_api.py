@@ -189,6 +189,10 @@ def pyarrow():
     return pytest.importorskip("pyarrow")
 
 
+def polars():
+    return pytest.importorskip("polars")
+
+
 D = decimal.Decimal
 ONE, TWO, HALF = "壹元整", "贰元整", "壹元伍角整"
 # The columns users hand over, missing values among them: each cell's
@@ -219,6 +223,8 @@ COLUMNS = {
     "pyarrow decimal128(20, 3), sliced": (
         lambda: pyarrow().array([D("9"), D("-1.500"), None, D("0.000")], pyarrow().decimal128(20, 3)).slice(1),
         ["负壹元伍角整", None, "零元整"]),
+    "polars strings": (lambda: polars().Series(["1.50", None]), [HALF, None]),
+    "polars decimal": (lambda: polars().Series([D("1.5"), None], dtype=polars().Decimal(38, 18)), [HALF, None]),
     "pyarrow large strings": (lambda: pyarrow().array(["壹", "2", None], pyarrow().large_string()).slice(1), [TWO, None]),
 }
 

@@ -163,8 +163,8 @@ def _arrow_chunk(pyarrow, array, form, errors):
         array = array.cast(pyarrow.int64())
     elif pyarrow.types.is_floating(kind) and kind != pyarrow.float64():
         array = array.cast(pyarrow.string())  # as a narrower float prints, 0.1 rather than 0.10000000149
-    elif pyarrow.types.is_null(kind):
-        array = array.cast(pyarrow.string())
+    elif pyarrow.types.is_null(kind) or getattr(pyarrow.types, "is_string_view", lambda _: False)(kind):
+        array = array.cast(pyarrow.large_string())  # a view of strings, as newer polars gives, laid out flat
     if not hasattr(_core, "to_capitals_arrow"):
         # The WebAssembly core reads no Arrow memory: the column's values,
         # its nulls kept null.
