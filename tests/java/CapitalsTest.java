@@ -115,7 +115,7 @@ class CapitalsTest {
         List<Callable<?>> calls = Arrays.asList(
                 () -> Capitals.toCapitals((String) null), () -> Capitals.toCapitals("1", null),
                 () -> Capitals.toCapitals((BigDecimal) null), () -> Capitals.fromCapitals(null),
-                () -> Capitals.checkPair("1", null), () -> Capitals.checkPair(null, "壹元整"),
+                () -> Capitals.checkPair("1", null), () -> Capitals.checkPair((String) null, "壹元整"),
                 () -> Capitals.chequeDate((LocalDate) null), () -> Capitals.chequeDate((String) null));
         List<String> names = new ArrayList<>();
         for (Callable<?> call : calls) {

@@ -4,6 +4,7 @@ import java.io.File;
 import java.io.IOException;
 import java.io.InputStream;
 import java.math.BigDecimal;
+import java.math.RoundingMode;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.time.LocalDate;
@@ -70,14 +71,22 @@ public final class Capitals {
      *     past 分; zeros past 分, as a database's column scale gives them, are the same amount
      */
     public static String toCapitals(BigDecimal amount, Form form) {
-        BigDecimal value = Objects.requireNonNull(amount, "amount");
-        // A database or Spark hands over its column's scale: 1409.500000 is
-        // 1409.50. Only a digit other than zero past 分 stays, to be refused.
-        if (value.scale() > 2 && value.stripTrailingZeros().scale() <= 2) {
-            value = value.setScale(2);
+        String figures = figuresOf(Objects.requireNonNull(amount, "amount"));
+        return WASM == null ? toCapitals0(figures, formCode(form), false) : WASM.toCapitals(figures, formCode(form), false);
+    }
+
+    // A database or Spark hands over its column's scale: 1409.500000 is
+    // 1409.50. Only a digit other than zero past 分 stays, to be refused.
+    private static String figuresOf(BigDecimal amount) {
+        if (amount.scale() <= 2) {
+            return amount.toPlainString();
         }
-        return WASM == null ? toCapitals0(value.toPlainString(), formCode(form), false)
-                : WASM.toCapitals(value.toPlainString(), formCode(form), false);
+        try {
+            // One division, where stripping the zeros takes one for each.
+            return amount.setScale(2, RoundingMode.UNNECESSARY).toPlainString();
+        } catch (ArithmeticException pastFen) {
+            return amount.toPlainString();
+        }
     }
 
     /** {@link #toCapitals(long, Form)} in the standard form. */
@@ -114,6 +123,14 @@ public final class Capitals {
         return WASM == null
                 ? checkPair0(Objects.requireNonNull(figures, "figures"), Objects.requireNonNull(capitals, "capitals"))
                 : WASM.checkPair(Objects.requireNonNull(figures, "figures"), Objects.requireNonNull(capitals, "capitals"));
+    }
+
+    /**
+     * {@link #checkPair(String, String)} for figures a database column holds, read as {@link
+     * #toCapitals(BigDecimal, Form)} reads them.
+     */
+    public static Verdict checkPair(BigDecimal figures, String capitals) {
+        return checkPair(figuresOf(Objects.requireNonNull(figures, "figures")), capitals);
     }
 
     /** A cheque's date of issue in capitals: 2026-10-20 is 贰零贰陆年零壹拾月零贰拾日. */
