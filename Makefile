@@ -119,7 +119,9 @@ test-python: deps-test python
 # the natives for Linux on x86-64 and ARM64 (by zig, for glibc 2.17 on) and
 # for Windows (cross-built in the windows preset), and the core as
 # WebAssembly for every other platform, run by Chicory (fetched by Maven
-# from src/java/pom.xml); its -sources and -javadoc jars, and its pom.
+# from src/java/pom.xml); its -sources and -javadoc jars, and its pom. And
+# in build-java/sql/, qinghejian-sql-<npm version>.jar, the SQL functions
+# for Hive, Spark and Flink, over it (src/sql).
 java: deps-release
 	cmake --preset windows
 	cmake --build --preset windows --target qhj_java
@@ -130,6 +132,7 @@ java: deps-release
 	scripts/fetch-java-deps.sh build-java
 	cmake --preset java
 	cmake --build --preset java
+	scripts/build-sql-jar.sh build-java
 
 # The jar's contents and loading, and the cases by JUnit 5 under every JDK
 # the machine has (tests/java, a CTest project of its own).

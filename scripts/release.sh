@@ -14,6 +14,9 @@
 #   qinghejian-<npm version>.jar, -sources.jar, -javadoc.jar, .pom
 #                                         the Java library, for a Maven
 #                                         repository as they are
+#   qinghejian-sql-<npm version>.jar, .pom
+#                                         the SQL functions for Hive, Spark
+#                                         and Flink, over that library
 #   qinghejian-<version>.tar.gz           the sources
 #   SHA256SUMS                            the checksums of the others
 #
@@ -57,7 +60,7 @@ python3 scripts/lib/dated_zip.py build-web/site "$release/$name-web.zip" "$name-
     "$(qhj_build_info build-web QHJ_RELEASE_DATE)" "${site[@]}"
 cp "build-web/qinghejian-$(qhj_build_info build-web QHJ_NPM_VERSION).tgz" "$release/"
 cp build-python/dist/qinghejian-*.whl build-python/dist/qinghejian-*.tar.gz "$release/"
-cp build-java/java/qinghejian-*.jar build-java/java/qinghejian-*.pom "$release/"
+cp build-java/java/qinghejian-*.jar build-java/java/qinghejian-*.pom build-java/sql/qinghejian-sql-*.jar "$release/"
 
 (cd "$release" && sha256sum -- *.deb *.zip *.msi *.tgz *.whl *.tar.gz *.jar *.pom >SHA256SUMS)
 ls -l "$release"

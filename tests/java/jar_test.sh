@@ -11,6 +11,8 @@
 #   jar_test.sh maven        Maven's build and tests of src/java/pom.xml
 #                            (mvn verify): the cases through Surefire, on
 #                            the native core and on the WebAssembly one
+#   jar_test.sh sql          Maven's build and tests of src/sql/pom.xml:
+#                            the cases through each engine's functions
 #   jar_test.sh arm64        the same under Debian's ARM64 JVM, run by qemu,
 #                            which loads the jar's ARM64 native
 set -uo pipefail
@@ -47,6 +49,12 @@ maven)
             "$(cat "$work"/maven/surefire-reports$core/TEST-*.xml | grep -o '<testsuite [^>]*' | grep -o 'tests="[0-9]*"')" \
             "tests=\"$(grep -c '<testcase ' "$work"/maven/surefire-reports/TEST-*.xml)\""
     done
+    ;;
+sql)
+    source "$QHJ_SOURCE_DIR/scripts/lib/maven.sh"
+    export QHJ_POM=src/sql/pom.xml
+    check "the SQL functions pass the cases as Hive, Spark and Flink hand them values" \
+        qhj_mvn verify -Drevision="$QHJ_NPM_VERSION" -Dqhj.build="$work/sql" -Dqhj.cases="$QHJ_CASES"
     ;;
 contents)
     for arch in x86_64 aarch64; do

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# `make java`'s last step: qinghejian-sql, the SQL functions for Hive, Spark
+# and Flink (src/sql), built by Maven over the library's jar, into
+# BUILD/sql/: qinghejian-sql-<version>.jar and its pom. The
+# library goes into the project's own Maven repository first, as the
+# artifact the SQL jar depends on. The jar's entries carry the release's
+# date, so the same sources make the same bytes.
+#
+#   build-sql-jar.sh BUILD
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/lib/maven.sh
+build=$(realpath -m "$1")
+jar=$(echo "$build"/java/qinghejian-*[0-9].jar)
+version=$(basename "$jar" .jar)
+version=${version#qinghejian-}
+qhj_mvn install:install-file -Dfile="$jar" -DpomFile="$build/java/qinghejian-$version.pom"
+# Dated as the library's jar is, the day of the release.
+date=$(sed -n 's/^set(QHJ_RELEASE_DATE "\(.*\)")$/\1/p' "$build/build-info.cmake")
+QHJ_POM=src/sql/pom.xml qhj_mvn package -DskipTests -Drevision="$version" -Dqhj.build="$build/sql" \
+    -Dproject.build.outputTimestamp="${date}T00:00:00Z"
+# Its pom as published, which the library's build wrote out with its own.
+cp "$build/java/qinghejian-sql-$version.pom" "$build/sql/"
