@@ -135,8 +135,13 @@ java: deps-release
 	scripts/build-sql-jar.sh build-java
 
 # The jar's contents and loading, and the cases by JUnit 5 under every JDK
-# the machine has (tests/java, a CTest project of its own).
-test-java: deps-test java
+# the machine has; and the SQL functions and the wheel's Arrow path on a
+# Spark standalone cluster on loopback and in Flink's MiniCluster, each row
+# against qinghejian-convert (tests/java, a CTest project of its own, which
+# runs tests/sql's cluster test beside the ARM64 one).
+test-java: deps-test python java
+	cmake --preset linux
+	cmake --build --preset linux --target qinghejian-convert
 	$(call run_test_project,java,JAVA)
 
 # The .deb, from the tested build, in build/packages/. Made under umask 022

@@ -66,6 +66,13 @@ scripts/bench-web.sh
 scripts/bench-python.sh
 scripts/bench-java.sh
 
+# The SQL function in Spark against CAST in the same query, and the Arrow
+# path against the companion, on the cluster test's table of a million rows.
+echo "== Spark and Flink on loopback (tests/sql)"
+QHJ_SOURCE_DIR=$PWD QHJ_PYTHON_DIST=$PWD/build-python/dist QHJ_JAVA_OUT=$PWD/build-java/java \
+    QHJ_CONVERT=$PWD/build-bench/bin/qinghejian-convert QHJ_NPM_VERSION=$(sed -n 's/^set(QHJ_NPM_VERSION "\(.*\)")$/\1/p' build-java/build-info.cmake) \
+    scripts/lib/contained.sh --no-bus bash tests/sql/cluster_test.sh spark --bench | grep -E '^(==|FAIL)'
+
 [ -x build-bench/bin/qinghejian_first_paint ] || exit 0
 
 # Start-up to first paint and peak resident memory, qinghejian against a bare

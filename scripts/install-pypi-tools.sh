@@ -10,7 +10,9 @@
 #                                  build-tools/pytest/NAME for each CPython
 #                                  the Python package is tried on: Debian's
 #                                  (debian) and pyenv's 3.9 to 3.13 (3.N);
-#                                  a CPython the machine lacks is named
+#                                  a CPython the machine lacks is named;
+#                                  and tests/sql/requirements.txt, Spark,
+#                                  into build-tools/spark
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -23,8 +25,10 @@ install() {
     echo "Installing from PyPI into $venv: $(grep -v '^#' "$requirements" | cut -d';' -f1 | tr '\n' ' ')"
     rm -rf "$venv"
     "$python" -m venv "$venv"
+    # Wheels only, but for what PyPI has only as source: built with the
+    # environment's own setuptools.
     if ! "$venv/bin/python" -m pip install -q --disable-pip-version-check --only-binary :all: \
-        -r "$requirements"; then
+        --no-binary "${QHJ_SOURCE_ONLY:-:none:}" --no-build-isolation -r "$requirements"; then
         echo "Could not install from PyPI into $venv (pip's message is above)." >&2
         return 2
     fi
@@ -38,6 +42,7 @@ fi
 source scripts/lib/pythons.sh
 status=0
 install build-tools/pytest/debian /usr/bin/python3 tests/python/requirements.txt || status=$?
+QHJ_SOURCE_ONLY=pyspark install build-tools/spark /usr/bin/python3 tests/sql/requirements.txt || status=$?
 for minor in $QHJ_PYENV_MINORS; do
     python=$(qhj_pyenv_python "3.$minor.")
     if [ -z "$python" ]; then
